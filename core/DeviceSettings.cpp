@@ -1,0 +1,1 @@
+#include "DeviceSettings.h"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+/** One sampler slot as the unit and our files know it. Plain data: copied and compared as bytes. */
+struct SamplerSlot
+{
+    static constexpr int pathCapacity = 1024;   // code units, terminator included
+
+    char16_t filePath[pathCapacity];            // UTF-16, zero-terminated; empty = slot unused
+    int32_t reserved;
+    int32_t start;          // first frame of the used range, in frames of the source file
+    int32_t end;            // end of the used range; 0 = up to the end of the file
+    int32_t length;         // source length in frames
+    int32_t loop;           // 0 one-shot, 1 loop
+    int32_t tempo;          // hundredths of a BPM, 4000..99999, 0 = unknown
+    int32_t fixState;       // 0 neither, 1 beat count fixed, 2 tempo fixed
+    int32_t gainIndex;      // 0..255, 128 = 0 dB
+    int32_t sampleRate;
+    int32_t loopPresent;    // a Loop element was read for this slot
+    int32_t tempoPresent;   // a Bpm element was read for this slot
+};
+
+struct XPadEffectRecord
+{
+    static constexpr int numValues = 21;
+    static constexpr int numSlots = 20;
+
+    int32_t values[numValues];
+    SamplerSlot slots[numSlots];
+};
+
+/** The unit's whole editable state: a flat block of 32-bit values with no pointers. */
+struct DeviceSettings
+{
+    static constexpr int numIsolateEffects = 4, isolateValues = 9;
+    static constexpr int numSceneEffects = 10, sceneValues = 13;
+    static constexpr int numReleaseEffects = 3, releaseValues = 8;
+    static constexpr int numXPadEffects = 5;
+
+    int32_t isolateLock;
+    int32_t isolate[numIsolateEffects][isolateValues];
+    int32_t sceneLock;
+    int32_t scene[numSceneEffects][sceneValues];
+    int32_t release[numReleaseEffects][releaseValues];
+    XPadEffectRecord xpad[numXPadEffects];
+};
+
+static_assert (sizeof (SamplerSlot) == 2092);
+static_assert (sizeof (XPadEffectRecord) == 41924);
+static_assert (offsetof (DeviceSettings, xpad) == 768);
+static_assert (sizeof (DeviceSettings) == 210388);
+static_assert (sizeof (DeviceSettings) % 4 == 0 && sizeof (DeviceSettings) / 4 == 52597);
