@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <juce_core/juce_core.h>
 
 /** One sampler slot as the unit and our files know it. Plain data: copied and compared as bytes. */
 struct SamplerSlot
@@ -46,6 +48,41 @@ struct DeviceSettings
     int32_t release[numReleaseEffects][releaseValues];
     XPadEffectRecord xpad[numXPadEffects];
 };
+
+/** Effect order inside each section's records. */
+enum IsolateEffect { isolator, cutAdd, transRoll, gateDrive };
+enum SceneEffect   { bpfEcho, sceneEcho, noise, spiralUp, reverbUp, hpfEcho, lpfEcho, crushEcho, spiralDown, reverbDown };
+enum ReleaseEffect { vinylBrake, releaseEcho, backSpin };
+enum XPadEffect    { roll, osc, sampler, pitch, xpad };
+
+/** Sampler geometry: the unit has 4 banks of 4 slots; a fifth row is kept for the sampler editor only. */
+constexpr int numSamplerBanks = 4;
+constexpr int slotsPerBank = 4;
+constexpr int numUnitSlots = numSamplerBanks * slotsPerBank;   // 16
+constexpr int slotIndex (int bank, int slot) { return (bank - 1) * slotsPerBank + (slot - 1); }
+
+void initSamplerSlot (SamplerSlot& slot);
+void initXPadEffectRecord (XPadEffectRecord& record);
+void initDeviceSettings (DeviceSettings& document);
+
+/** Factory defaults; with keepSampler the Sampler record's values and slots survive (their gains
+    of slots 0..15 still return to 0 dB). */
+void resetDeviceSettings (DeviceSettings& document, bool keepSampler);
+
+/** Converts a confirmed range in milliseconds into frames of the slot's source file. */
+void setSamplerSlotRange (SamplerSlot& slot, double startMs, double endMs);
+
+/** A document block on the heap, initialised (not reset): documents are too large for the stack. */
+std::unique_ptr<DeviceSettings> createDeviceSettings();
+
+/** Path of a slot. Setting cuts to pathCapacity - 1 code units without splitting a surrogate pair. */
+void setSlotPath (SamplerSlot& slot, const juce::String& path);
+juce::String getSlotPath (const SamplerSlot& slot);
+bool slotPathIsEmpty (const SamplerSlot& slot);
+bool slotPathsEqual (const SamplerSlot& a, const SamplerSlot& b);
+
+inline SamplerSlot& samplerSlot (DeviceSettings& d, int index)             { return d.xpad[sampler].slots[index]; }
+inline const SamplerSlot& samplerSlot (const DeviceSettings& d, int index) { return d.xpad[sampler].slots[index]; }
 
 static_assert (sizeof (SamplerSlot) == 2092);
 static_assert (sizeof (XPadEffectRecord) == 41924);
