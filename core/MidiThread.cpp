@@ -95,9 +95,9 @@ int MidiThread::replyIndex (int command) noexcept
 //==============================================================================
 bool MidiThread::sendSysEx (int command, const void* payload, size_t payloadSize)
 {
-    juce::MidiMessage message;
+    const auto message = SysExFrame::createMessage (SysExFrame::fromProgram, command, payload, payloadSize);
 
-    if (! SysExFrame::createMessage (message, SysExFrame::fromProgram, command, payload, payloadSize))
+    if (! message.has_value())
         return false;
 
     const juce::ScopedLock sl (sendLock);
@@ -106,7 +106,7 @@ bool MidiThread::sendSysEx (int command, const void* payload, size_t payloadSize
         return false;
 
     sending = true;
-    output->sendMessageNow (message);
+    output->sendMessageNow (*message);
     noteHeartbeat();
     sending = false;
     return true;

@@ -49,16 +49,15 @@ bool SysExFrame::buildBody (juce::MemoryBlock& body, Direction direction, int co
     return true;
 }
 
-bool SysExFrame::createMessage (juce::MidiMessage& message, Direction direction, int command,
-                                const void* payload, size_t payloadSize)
+std::optional<juce::MidiMessage> SysExFrame::createMessage (Direction direction, int command,
+                                                            const void* payload, size_t payloadSize)
 {
     juce::MemoryBlock body;
 
     if (! buildBody (body, direction, command, payload, payloadSize))
-        return false;
+        return std::nullopt;
 
-    message = juce::MidiMessage::createSysExMessage (body.getData(), (int) body.getSize());
-    return true;
+    return juce::MidiMessage::createSysExMessage (body.getData(), (int) body.getSize());
 }
 
 bool SysExFrame::parse (Parsed& frame, const juce::uint8* raw, int size, Direction expected)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <juce_audio_basics/juce_audio_basics.h>
+#include <optional>
 
 /** Command identifiers of the System Exclusive messages exchanged with the unit. */
 struct SysExCommand
@@ -40,9 +41,9 @@ public:
     static bool buildBody (juce::MemoryBlock& body, Direction direction, int command,
                            const void* payload, size_t payloadSize);
 
-    /** A complete message ready to send; false for an unsendable payload. */
-    static bool createMessage (juce::MidiMessage& message, Direction direction, int command,
-                               const void* payload, size_t payloadSize);
+    /** A complete message ready to send; nothing for an unsendable payload. */
+    static std::optional<juce::MidiMessage> createMessage (Direction direction, int command,
+                                                           const void* payload, size_t payloadSize);
 
     /** A frame as found in raw message bytes (F0 .. F7). The payload is what actually lies between
         the header and F7; `lengthField` is what the frame claims, which need not agree. */

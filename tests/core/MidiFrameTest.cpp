@@ -5,9 +5,14 @@
 
 namespace
 {
-std::vector<int> bytesOf (const juce::MidiMessage& m)
+std::vector<int> framed (int command, const void* payload = nullptr, size_t size = 0)
 {
-    return std::vector<int> (m.getRawData(), m.getRawData() + m.getRawDataSize());
+    const auto m = SysExFrame::createMessage (SysExFrame::fromProgram, command, payload, size);
+
+    if (! m.has_value())
+        return {};
+
+    return std::vector<int> (m->getRawData(), m->getRawData() + m->getRawDataSize());
 }
 
 std::vector<int> programFrame (int c0, int c1, int c2, std::vector<int> lengthNibbles = { 0, 0, 0, 0, 0, 0, 0, 0 },
@@ -57,52 +62,35 @@ juce::String decode (std::vector<int> bytes)
 
 TEST (MidiFrame, EveryCommandOfTheProgramIsFramedAsTheUnitExpects)
 {
-    juce::MidiMessage m;
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::handshake, nullptr, 0));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x02, 0x01));
-    EXPECT_EQ (m.getRawDataSize(), 22);
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::colourQuery, nullptr, 0));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x05, 0x01));
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::selectorQuery, nullptr, 0));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x04, 0x01));
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsRequest, nullptr, 0));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x03, 0x12));
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::versionRequest, nullptr, 0));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x03, 0x21));
-
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsText, "AB", 2));
-    EXPECT_EQ (bytesOf (m), programFrame (0x00, 0x03, 0x11, { 0, 0, 0, 0, 0, 0, 0, 2 }, { 0x41, 0x42 }));
+    EXPECT_EQ (framed (SysExCommand::handshake), programFrame (0x00, 0x02, 0x01));
+    EXPECT_EQ (framed (SysExCommand::handshake).size(), 22u);
+    EXPECT_EQ (framed (SysExCommand::colourQuery), programFrame (0x00, 0x05, 0x01));
+    EXPECT_EQ (framed (SysExCommand::selectorQuery), programFrame (0x00, 0x04, 0x01));
+    EXPECT_EQ (framed (SysExCommand::settingsRequest), programFrame (0x00, 0x03, 0x12));
+    EXPECT_EQ (framed (SysExCommand::versionRequest), programFrame (0x00, 0x03, 0x21));
+    EXPECT_EQ (framed (SysExCommand::settingsText, "AB", 2),
+               programFrame (0x00, 0x03, 0x11, { 0, 0, 0, 0, 0, 0, 0, 2 }, { 0x41, 0x42 }));
 
     // A payload given without bytes counts as empty.
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsText, nullptr, 5));
-    EXPECT_EQ (m.getRawDataSize(), 22);
+    EXPECT_EQ (framed (SysExCommand::settingsText, nullptr, 5), programFrame (0x00, 0x03, 0x11));
 }
 
 TEST (MidiFrame, LengthIsWrittenAsEightNibblesMostSignificantFirst)
 {
     const std::vector<char> payload (0x12345, 'x');
-    juce::MidiMessage m;
-    ASSERT_TRUE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsText,
-                                            payload.data(), payload.size()));
-    ASSERT_EQ (m.getRawDataSize(), 0x12345 + 22);
-    const std::vector<int> nibbles (m.getRawData() + 13, m.getRawData() + 21);
-    EXPECT_EQ (nibbles, (std::vector<int> { 0, 0, 0, 1, 2, 3, 4, 5 }));
+    const auto bytes = framed (SysExCommand::settingsText, payload.data(), payload.size());
+    ASSERT_EQ (bytes.size(), 0x12345u + 22);
+    EXPECT_EQ (std::vector<int> (bytes.begin() + 13, bytes.begin() + 21), (std::vector<int> { 0, 0, 0, 1, 2, 3, 4, 5 }));
 }
 
 TEST (MidiFrame, PayloadThatMidiCannotCarryIsRefused)
 {
     // A byte of 0x80 or more would end the System Exclusive message in the middle.
     const juce::uint8 payload[] = { 0x41, 0x80, 0x42 };
-    juce::MidiMessage m;
-    EXPECT_FALSE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsText, payload, 3));
+    EXPECT_FALSE (SysExFrame::createMessage (SysExFrame::fromProgram, SysExCommand::settingsText, payload, 3));
 
     const juce::String text (juce::CharPointer_UTF8 ("Caf\xc3\xa9"));
-    EXPECT_FALSE (SysExFrame::createMessage (m, SysExFrame::fromProgram, SysExCommand::settingsText,
+    EXPECT_FALSE (SysExFrame::createMessage (SysExFrame::fromProgram, SysExCommand::settingsText,
                                              text.toRawUTF8(), text.getNumBytesAsUTF8()));
 }
 

@@ -300,10 +300,8 @@ juce::MemoryBlock SimulatedUnit::encodeSettingsDump (const juce::String& text)
 
 void SimulatedUnit::sendFrame (int command, const void* payload, size_t payloadSize)
 {
-    juce::MidiMessage message;
-
-    if (SysExFrame::createMessage (message, SysExFrame::fromUnit, command, payload, payloadSize))
-        queueMessage (message, 0);
+    if (const auto message = SysExFrame::createMessage (SysExFrame::fromUnit, command, payload, payloadSize))
+        queueMessage (*message, 0);
 }
 
 void SimulatedUnit::sendRaw (const void* bytes, int size)
@@ -333,11 +331,12 @@ void SimulatedUnit::queueMessage (const juce::MidiMessage& message, int delayMs)
 void SimulatedUnit::queueReply (int command, const void* payload, size_t payloadSize)
 {
     // Called on the unit's thread with the lock held.
-    juce::MidiMessage message;
+    const auto created = SysExFrame::createMessage (SysExFrame::fromUnit, command, payload, payloadSize);
 
-    if (! SysExFrame::createMessage (message, SysExFrame::fromUnit, command, payload, payloadSize))
+    if (! created.has_value())
         return;
 
+    const auto& message = *created;
     const auto due = nowMs() + core->replyDelayMs;
 
     if (core->splitsReplies)
