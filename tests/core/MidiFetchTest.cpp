@@ -264,3 +264,32 @@ TEST_F (MidiFetch, RequestsRacingLateDumpsOnlyEverApplyWholeDocuments)
 
     EXPECT_GT (applied, 0);
 }
+
+TEST_F (MidiFetch, SentSettingsEndUpInTheUnitAndComeBack)
+{
+    auto sent = randomParameters (random);
+    sent->scene[noise][7] = 6;
+    *current = *sent;
+
+    // In full, then only what changed, as the settings are sent while Sync is on.
+    const auto full = createSettingsText (*sent, *sent, { true, false });
+    ASSERT_TRUE (link->sendSysEx (SysExCommand::settingsText, full.toRawUTF8(), full.getNumBytesAsUTF8()));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 1; }, 2000));
+    EXPECT_EQ (unit.getLastParseResult(), settingsReadOk);
+    EXPECT_FALSE (unit.getLastSettingsText().contains ("Sampler"));
+    EXPECT_TRUE (sameParameters (*unit.copyDocument(), *sent));
+
+    auto changed = createDeviceSettings();
+    *changed = *sent;
+    changed->isolateLock = 1 - changed->isolateLock;
+    changed->xpad[xpad].values[16] = (changed->xpad[xpad].values[16] + 1) % 16;
+    const auto difference = createSettingsText (*changed, *sent, { true, false });
+    EXPECT_LT (difference.length(), full.length() / 4);
+    ASSERT_TRUE (link->sendSysEx (SysExCommand::settingsText, difference.toRawUTF8(), difference.getNumBytesAsUTF8()));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 2; }, 2000));
+    EXPECT_TRUE (sameParameters (*unit.copyDocument(), *changed));
+
+    ASSERT_EQ (fetch(), MidiThread::fetchApplied);
+    ASSERT_TRUE (link->applyReceivedSettings (*current));
+    EXPECT_TRUE (sameParameters (*current, *changed));
+}

@@ -143,6 +143,26 @@ TEST_F (MidiLink, UsbPortIsTakenByTheThreadButNotAtStartUp)
     EXPECT_FALSE (host.everCalledWithoutLock());
 }
 
+TEST_F (MidiLink, SendingFromTheWindowWhileTheThreadConnectsNeverBlocks)
+{
+    // The thread reaches the window under the message-manager lock while the window may be
+    // sending; it must never hold the send lock while it waits for the other one.
+    unit.setPorts (SimulatedUnit::unitPorts ("USB MIDI Interface"), SimulatedUnit::unitPorts ("USB MIDI Interface"));
+    open();
+
+    const auto start = Clock::now();
+
+    while (! (host.getColourApplications() == 1 && host.lastIndicatorIs (true)) && msSince (start) < 3000)
+    {
+        link->sendSysEx (SysExCommand::versionRequest);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+    }
+
+    EXPECT_EQ (host.getColourApplications(), 1);
+    EXPECT_TRUE (host.lastIndicatorIs (true));
+    EXPECT_GT (unit.countFrames (SysExCommand::versionRequest), 0);
+}
+
 TEST_F (MidiLink, PortThatCannotBeOpenedLeavesTheLinkOfflineForGood)
 {
     unit.setPorts (ports ({ { "QZT-7200 MIDI 1", true, true } }), ports ({ { "QZT-7200 MIDI 1", true } }));
