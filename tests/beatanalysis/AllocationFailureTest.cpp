@@ -1,0 +1,90 @@
+// Makes the n-th allocation from now fail, for every n in turn, and checks that each failure is
+// reported and leaves nothing behind (run the suite under AddressSanitizer to see the leaks).
+#include "IirState.h"
+#include "VectorOps.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace
+{
+long allocationsBeforeFailure = -1; // -1: never fail
+long failuresInjected = 0;
+
+bool failThisAllocation()
+{
+    if (allocationsBeforeFailure < 0)
+        return false;
+
+    if (allocationsBeforeFailure == 0)
+    {
+        ++failuresInjected;
+        return true;
+    }
+
+    --allocationsBeforeFailure;
+    return false;
+}
+
+void* allocate (std::size_t n)
+{
+    return failThisAllocation() ? nullptr : std::malloc (n == 0 ? 1 : n);
+}
+
+// Fails allocation number `n` (counting from 0) made while it lives.
+struct FailingAllocation
+{
+    explicit FailingAllocation (long n)
+    {
+        failuresInjected = 0;
+        allocationsBeforeFailure = n;
+    }
+
+    ~FailingAllocation() { allocationsBeforeFailure = -1; }
+
+    bool failed() const { return failuresInjected > 0; }
+};
+} // namespace
+
+void* operator new (std::size_t n)
+{
+    if (void* p = allocate (n))
+        return p;
+    throw std::bad_alloc();
+}
+
+void* operator new[] (std::size_t n)
+{
+    if (void* p = allocate (n))
+        return p;
+    throw std::bad_alloc();
+}
+
+void* operator new (std::size_t n, const std::nothrow_t&) noexcept { return allocate (n); }
+void* operator new[] (std::size_t n, const std::nothrow_t&) noexcept { return allocate (n); }
+void operator delete (void* p) noexcept { std::free (p); }
+void operator delete[] (void* p) noexcept { std::free (p); }
+void operator delete (void* p, std::size_t) noexcept { std::free (p); }
+void operator delete[] (void* p, std::size_t) noexcept { std::free (p); }
+void operator delete (void* p, const std::nothrow_t&) noexcept { std::free (p); }
+void operator delete[] (void* p, const std::nothrow_t&) noexcept { std::free (p); }
+
+//==============================================================================
+TEST (AllocationFailure, AlignedBlocksAndIirStates)
+{
+    {
+        FailingAllocation failing (0);
+        EXPECT_EQ (alignedAllocFloat (16), nullptr);
+        EXPECT_TRUE (failing.failed());
+    }
+
+    const float taps[6] { 1.0f, 0.5f, 0.25f, 1.0f, 0.1f, 0.1f };
+    IirState* out = nullptr;
+    {
+        FailingAllocation failing (0);
+        EXPECT_EQ (iirStateCreateBiquad (&out, taps, 1, nullptr), dspStatusNoMemory);
+    }
+    EXPECT_EQ (out, nullptr);
+}
