@@ -2,8 +2,6 @@
 #include "IirState.h"
 #include "VectorKernels.h"
 
-#include <cmath>
-
 namespace
 {
 void iirFilter (const float* src, float* dst, int32_t len, IirState& state)
@@ -40,7 +38,7 @@ void copy (const float* src, float* dst, int32_t len)
 void absInPlace (float* buf, int32_t len)
 {
     for (int32_t i = 0; i < len; ++i)
-        buf[i] = std::fabs (buf[i]);
+        buf[i] = __builtin_fabsf (buf[i]); // clears the sign bit, as the vector kernels do
 }
 
 void scaleInPlace (float factor, float* buf, int32_t len)
