@@ -1,5 +1,6 @@
 // Makes the n-th allocation from now fail, for every n in turn, and checks that each failure is
 // reported and leaves nothing behind (run the suite under AddressSanitizer to see the leaks).
+#include "BandBank.h"
 #include "IirState.h"
 #include "VectorOps.h"
 
@@ -87,4 +88,38 @@ TEST (AllocationFailure, AlignedBlocksAndIirStates)
         EXPECT_EQ (iirStateCreateBiquad (&out, taps, 1, nullptr), dspStatusNoMemory);
     }
     EXPECT_EQ (out, nullptr);
+}
+
+TEST (AllocationFailure, BankBuildFailsCleanlyAtEveryAllocation)
+{
+    long failurePoints = 0;
+
+    for (long n = 0; n < 1000; ++n)
+    {
+        BandBank bank;
+        bool built = false;
+        bool injected = false;
+        {
+            FailingAllocation failing (n);
+            built = bank.build (44100, 8, 6);
+            injected = failing.failed();
+        }
+
+        if (! injected)
+        {
+            EXPECT_TRUE (built);
+            break;
+        }
+
+        ++failurePoints;
+        EXPECT_FALSE (built) << "allocation " << n;
+        EXPECT_EQ (bank.getBandCount(), 0) << "allocation " << n;
+
+        // The same bank builds once memory is there again.
+        ASSERT_TRUE (bank.build (48000, 8, 6));
+        EXPECT_EQ (bank.channel (5).envelope.windowLength, 10);
+    }
+
+    // Arrays, rings, buffers, filter states and windows: every one of them was made to fail once.
+    EXPECT_GE (failurePoints, 25);
 }
