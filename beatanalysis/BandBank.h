@@ -3,11 +3,14 @@
 #pragma once
 
 #include "BiquadStage.h"
+#include "CandidateListener.h"
 #include "OnsetTracker.h"
 #include "PeakPicker.h"
 #include "TempoHistogram.h"
 
 #include <cstdint>
+
+class OverviewBuilder;
 
 class BandBank
 {
@@ -31,6 +34,20 @@ public:
     // The running state right after a build.
     void reset();
 
+    // Where the agreeing bands go after each vote with a winner; may be null.
+    void setCandidateListener (CandidateListener* listener) { candidateListener = listener; }
+
+    // Runs count mono samples (any count, internally in sub-blocks of at most 588) through the bands;
+    // each sub-block also goes to the overview builder when one is given. Filter, decimation and
+    // picker state carry over between calls, so the way the audio is cut into calls changes nothing.
+    // True when at least one vote during the call had a winner.
+    bool processBlock (const float* mono, int32_t count, OverviewBuilder* overview);
+
+    // Votes the periods of the bands that tracked an onset at this step into the histogram and keeps
+    // valid only the bands that agree with the consensus tempo (or its double or half). Returns the
+    // best of them, or null when there is no winner.
+    OnsetTracker* voteTempo();
+
     int32_t getBandCount() const { return bandCount; }
     int32_t getDecimation() const { return decimation; }
     int32_t getDecimationPhase() const { return decimationPhase; }
@@ -38,6 +55,7 @@ public:
 
     BiquadStage& stage (int32_t band) { return stages[band]; }
     PeakPicker& channel (int32_t band) { return channels[band]; }
+    const PeakPicker& channel (int32_t band) const { return channels[band]; }
     OnsetTracker& tracker (int32_t band) { return trackers[band]; }
     const OnsetTracker& tracker (int32_t band) const { return trackers[band]; }
     float* bandBuffer (int32_t band) { return bandBuffers[band]; }
@@ -47,9 +65,11 @@ public:
 
 private:
     bool designBands();
+    bool decimatedStep();
 
     int32_t bandCount = 0;
     float** bandBuffers = nullptr;
+    CandidateListener* candidateListener = nullptr;
     BiquadStage* stages = nullptr;
     PeakPicker* channels = nullptr;
     OnsetTracker* trackers = nullptr;

@@ -37,3 +37,22 @@ void EnvelopeWindow::release()
     alignedFree (window);
     window = nullptr;
 }
+
+void EnvelopeWindow::shape (float* buf, int32_t n)
+{
+    if (window == nullptr)
+        return;
+
+    for (int32_t j = 0; j < n; ++j)
+    {
+        const float v = buf[j];
+        windowSum = static_cast<float> (static_cast<double> (windowSum) - window[windowIndex] + v);
+        const double rise = v - static_cast<double> (windowSum) / windowLength;
+        window[windowIndex] = v;
+
+        if (++windowIndex >= windowLength)
+            windowIndex = 0;
+
+        buf[j] = rise > 0.0 ? static_cast<float> (rise) : 0.0f;
+    }
+}

@@ -22,6 +22,10 @@ struct EnvelopeWindow
 
     void release();
 
+    // Replaces each of the n values by the amount it rises above the mean of the last windowLength
+    // values (itself included), or 0 when it does not rise above it.
+    void shape (float* buf, int32_t n);
+
     int32_t sourceBand = -1; // -1: the band is filtered from the mono block
     bool shapingOn = false;
     int32_t windowLength = 0;

@@ -21,6 +21,12 @@ struct PeakPicker
     // The running state after a build: threshold at the floor, everything else 0, window emptied.
     void reset();
 
+    // Takes the next decimated value; true when it confirms an onset (at peakPosition, peakLevel).
+    bool process (float value);
+
+    // Starts the next decay phase of the threshold (only while waiting).
+    void advancePhase();
+
     int32_t state = 0;          // 0 waiting for an onset, 1 holding a peak
     uint32_t holdSamples = 0;
     float threshold = 0.001f;
@@ -43,4 +49,7 @@ struct PeakPicker
     int32_t holdStart = 0;
     uint32_t sampleRate = 0;
     EnvelopeWindow envelope;
+
+private:
+    void startPeak (float value);
 };

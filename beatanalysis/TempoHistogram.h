@@ -11,6 +11,9 @@ struct TempoHistogram
 
     void clear();
 
+    // The lowest bin of [minBin, maxBin] holding the largest count above 0; -1 when there is none.
+    int32_t peak() const;
+
     int32_t bins[binCount] {};
     int32_t minBin = emptyMinBin;
     int32_t maxBin = emptyMaxBin;
