@@ -1,18 +1,135 @@
-// The exported interface. The analysis object arrives with the onset front end; until then every
-// handle is null and each function does what it does for a null handle.
+// The exported interface: a plain C function per operation and a C++-named twin of each. A handle is
+// the address of one TrackAnalysis. Every function tolerates a null handle, and nothing thrown inside
+// (only memory exhaustion can throw) leaves the library.
+#include "TrackAnalysis.h"
 #include "pulsek.h"
 
-void* BA_Create48k (int32_t, int32_t) { return nullptr; }
-void* BA_Create44k (int32_t, int32_t) { return nullptr; }
-void BA_Release (void*) {}
-bool BA_Analyzed (void*) { return false; }
-void BA_SetSample (void*, float*, float*, int32_t) {}
-int32_t BA_GetBpm (void*) { return 0; }
-int32_t BA_GetBeatNum (void*) { return 0; }
-void BA_GetBeatList (void*, BA_BeatInfo*) {}
-int32_t BA_GetLoudWave (void*, BA_WaveInfo*, int32_t) { return 0; }
-int32_t BA_GetDotsWave (void*, BA_WaveInfo*, int32_t) { return 0; }
+#include <memory>
+#include <new>
 
+namespace
+{
+TrackAnalysis* analysisOf (void* handle)
+{
+    return static_cast<TrackAnalysis*> (handle);
+}
+
+void* create (int32_t sampleRate, int32_t totalFrames, int32_t gridSpanBeats) noexcept
+{
+    try
+    {
+        std::unique_ptr<TrackAnalysis> analysis (new (std::nothrow) TrackAnalysis());
+
+        if (analysis == nullptr || ! analysis->init (sampleRate, totalFrames, gridSpanBeats))
+            return nullptr;
+
+        return analysis.release();
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
+}
+
+int32_t copyWave (const BA_WaveInfo* points, int32_t count, BA_WaveInfo* out, int32_t first)
+{
+    if (out != nullptr && first >= 0)
+        for (int32_t i = first; i < count; ++i)
+            out[i] = points[i];
+
+    return count;
+}
+
+// Runs an operation on the handle's analysis: a null handle gives the fallback, and a failure inside
+// leaves the analysis finished with tempo 0 and no beats.
+template <typename Result, typename Operation>
+Result guarded (void* handle, Result fallback, Operation&& operation) noexcept
+{
+    if (handle == nullptr)
+        return fallback;
+
+    TrackAnalysis& analysis = *analysisOf (handle);
+
+    try
+    {
+        return operation (analysis);
+    }
+    catch (...)
+    {
+        analysis.abandon();
+        return fallback;
+    }
+}
+} // namespace
+
+void* BA_Create48k (int32_t totalFrames, int32_t gridSpanBeats)
+{
+    return create (48000, totalFrames, gridSpanBeats);
+}
+
+void* BA_Create44k (int32_t totalFrames, int32_t gridSpanBeats)
+{
+    return create (44100, totalFrames, gridSpanBeats);
+}
+
+void BA_Release (void* handle)
+{
+    delete analysisOf (handle);
+}
+
+bool BA_Analyzed (void* handle)
+{
+    return guarded (handle, false, [] (TrackAnalysis& a) { return a.isAnalyzed(); });
+}
+
+void BA_SetSample (void* handle, float* left, float* right, int32_t count)
+{
+    guarded (handle, 0, [=] (TrackAnalysis& a) { a.setSample (left, right, count); return 0; });
+}
+
+int32_t BA_GetBpm (void* handle)
+{
+    return guarded (handle, 0, [] (TrackAnalysis& a) { return a.getBpmTimes100(); });
+}
+
+int32_t BA_GetBeatNum (void* handle)
+{
+    return guarded (handle, 0, [] (TrackAnalysis& a) { return static_cast<int32_t> (a.getBeatList().size()); });
+}
+
+void BA_GetBeatList (void* handle, BA_BeatInfo* out)
+{
+    if (out == nullptr)
+        return;
+
+    guarded (handle, 0, [=] (TrackAnalysis& a) mutable
+    {
+        for (const BeatRecord& beat : a.getBeatList())
+            *out++ = { beat.position, beat.stamp, TrackAnalysis::beatBpmTimes100 (beat.periodMs) };
+
+        return 0;
+    });
+}
+
+int32_t BA_GetLoudWave (void* handle, BA_WaveInfo* out, int32_t first)
+{
+    return guarded (handle, 0, [=] (TrackAnalysis& a)
+    {
+        const BA_WaveInfo* points = a.getLoudWave();
+        return copyWave (points, a.getLoudWaveCount(), out, first);
+    });
+}
+
+int32_t BA_GetDotsWave (void* handle, BA_WaveInfo* out, int32_t first)
+{
+    return guarded (handle, 0, [=] (TrackAnalysis& a)
+    {
+        const BA_WaveInfo* points = a.getDotsWave();
+        return copyWave (points, a.getDotsWaveCount(), out, first);
+    });
+}
+
+//==============================================================================
 void* BAEX_Create48k (int32_t totalFrames, int32_t gridSpanBeats) { return BA_Create48k (totalFrames, gridSpanBeats); }
 void* BAEX_Create44k (int32_t totalFrames, int32_t gridSpanBeats) { return BA_Create44k (totalFrames, gridSpanBeats); }
 void BAEX_Release (void* handle) { BA_Release (handle); }

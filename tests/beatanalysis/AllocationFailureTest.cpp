@@ -2,12 +2,16 @@
 // reported and leaves nothing behind (run the suite under AddressSanitizer to see the leaks).
 #include "BandBank.h"
 #include "IirState.h"
+#include "SyntheticAudio.h"
+#include "TrackAnalysis.h"
 #include "VectorOps.h"
+#include "pulsek.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -122,4 +126,90 @@ TEST (AllocationFailure, BankBuildFailsCleanlyAtEveryAllocation)
 
     // Arrays, rings, buffers, filter states and windows: every one of them was made to fail once.
     EXPECT_GE (failurePoints, 25);
+}
+
+TEST (AllocationFailure, CreatorReturnsNullAtEveryAllocation)
+{
+    long failurePoints = 0;
+
+    for (long n = 0; n < 1000; ++n)
+    {
+        void* handle = nullptr;
+        bool injected = false;
+        {
+            FailingAllocation failing (n);
+            handle = BA_Create44k (44100, 8);
+            injected = failing.failed();
+        }
+
+        if (! injected)
+        {
+            ASSERT_NE (handle, nullptr);
+            BA_Release (handle);
+            break;
+        }
+
+        ++failurePoints;
+        EXPECT_EQ (handle, nullptr) << "allocation " << n;
+    }
+
+    EXPECT_GE (failurePoints, 25);
+}
+
+namespace
+{
+SyntheticAudio clickTrack()
+{
+    SyntheticAudio audio (44100);
+    audio.addClicks (0.5, 120.0, 40);
+    audio.extendTo (21.0);
+    return audio;
+}
+} // namespace
+
+// Memory running out while candidates are gathered: nothing escapes the call, and the track counts
+// as analysed with tempo 0 and no beats; later calls are ignored.
+TEST (AllocationFailure, FailureWhileFeedingFinishesTheTrackEmpty)
+{
+    SyntheticAudio audio = clickTrack();
+    std::vector<float> left = audio.getLeft(), right = audio.getRight();
+    const int32_t total = audio.frameCount();
+    void* handle = BA_Create44k (total, 4);
+    ASSERT_NE (handle, nullptr);
+    {
+        FailingAllocation failing (0);
+        BA_SetSample (handle, left.data(), right.data(), total / 2);
+        EXPECT_TRUE (failing.failed());
+    }
+
+    EXPECT_TRUE (BA_Analyzed (handle));
+    EXPECT_EQ (BA_GetBpm (handle), 0);
+    EXPECT_EQ (BA_GetBeatNum (handle), 0);
+    const int32_t fed = static_cast<TrackAnalysis*> (handle)->getFedFrames();
+    BA_SetSample (handle, left.data(), right.data(), total);
+    EXPECT_EQ (static_cast<TrackAnalysis*> (handle)->getFedFrames(), fed);
+    BA_Release (handle);
+}
+
+// The same when the failure hits the analysis run by the last frame.
+TEST (AllocationFailure, FailureInTheFinalAnalysis)
+{
+    SyntheticAudio audio = clickTrack();
+    std::vector<float> left = audio.getLeft(), right = audio.getRight();
+    const int32_t total = audio.frameCount();
+    void* handle = BA_Create44k (total, 4);
+    ASSERT_NE (handle, nullptr);
+    BA_SetSample (handle, left.data(), right.data(), total - 1);
+    ASSERT_FALSE (BA_Analyzed (handle));
+    ASSERT_FALSE (static_cast<TrackAnalysis*> (handle)->getCollector().getCandidates().empty());
+    {
+        FailingAllocation failing (0);
+        BA_SetSample (handle, left.data() + total - 1, right.data() + total - 1, 1);
+        EXPECT_TRUE (failing.failed());
+    }
+
+    EXPECT_TRUE (BA_Analyzed (handle));
+    EXPECT_EQ (BA_GetBpm (handle), 0);
+    EXPECT_EQ (BA_GetBeatNum (handle), 0);
+    BA_Release (handle);
 }
