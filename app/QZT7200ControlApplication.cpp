@@ -30,6 +30,7 @@ QZT7200ControlApplication::QZT7200ControlApplication()
 
 QZT7200ControlApplication::~QZT7200ControlApplication()
 {
+    systemQuitRequests.reset();
     settings.reset();
     mainWindow.reset();
 
@@ -47,6 +48,8 @@ void QZT7200ControlApplication::initialise (const juce::String&)
 {
     auto& window = *mainWindow;
     auto& browser = window.getEffectBrowser();
+
+    systemQuitRequests = std::make_unique<SystemQuitRequests> ([this] { systemRequestedQuit(); });
 
     // The framework draws a family that the system lacks with no glyphs at all, so the skin's own
     // typeface only becomes the default where it can be drawn.
@@ -145,6 +148,11 @@ void QZT7200ControlApplication::systemRequestedQuit()
 
 bool QZT7200ControlApplication::prepareToQuit()
 {
+    // A second request (a signal while the question is up) must not ask again inside the first.
+    if (preparingToQuit)
+        return false;
+
+    const juce::ScopedValueSetter<bool> preparing (preparingToQuit, true);
     auto& window = *mainWindow;
 
     if (window.hasUnsavedChanges()

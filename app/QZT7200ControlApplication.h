@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PointerState.h"
 #include "app/SettingsStore.h"
+#include "app/SystemQuitRequests.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -27,7 +28,8 @@ public:
     void unhandledException (const std::exception*, const juce::String& sourceFilename, int lineNumber) override;
 
     /** The quit request up to the point of stopping: asks while anything is unsaved, then stores
-        every setting and the document. False when the user chose to stay. */
+        every setting and the document. False when the user chose to stay, or while an earlier
+        request is still asking. */
     bool prepareToQuit();
 
     DeviceSettings& getCurrentDocument() noexcept       { return *currentDocument; }
@@ -42,6 +44,8 @@ private:
     std::unique_ptr<MainWindow> mainWindow;
     PointerState pointerState;
     std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<SystemQuitRequests> systemQuitRequests;
+    bool preparingToQuit = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QZT7200ControlApplication)
 };
