@@ -93,6 +93,7 @@ void QZT7200ControlApplication::initialise (const juce::String&)
 
     if (fullScreen)
         window.setFullScreen (true);
+
     browser.setVisible (stored.effectBrowserAtStartup);
 
     window.takeStoredSettings (stored);
