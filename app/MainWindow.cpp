@@ -81,7 +81,9 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     createMidiLink();
     applyBodyColorMode();
 
+    // Whatever start-up did to the document is the starting point, not an edit to undo.
     juce::Thread::sleep (linkSettleMilliseconds);
+    undoHistory.clear();
     settingsModified = false;
 }
 
@@ -90,6 +92,7 @@ MainWindow::~MainWindow()
     closeMenus();
     setMenuBar (nullptr);
     clearContentComponent();
+    undoHistory.clear();
 }
 
 //==============================================================================

@@ -2,6 +2,7 @@
 
 #include "DeviceSettings.h"
 #include "DocumentFiles.h"
+#include "SettingsHistory.h"
 #include "UserMessage.h"
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
@@ -123,6 +124,7 @@ public:
     SamplerWindow& getSamplerWindow() noexcept      { return samplerWindow; }
     Body& getBody() noexcept                        { return body; }
     PointerState& getPointerState() noexcept        { return pointer; }
+    SettingsHistory& getUndoHistory() noexcept      { return undoHistory; }
     MainView* getMainView() const noexcept          { return mainView; }
     MenuView* getMenuView() const noexcept          { return menuView; }
     ContentView* getContentView() const noexcept    { return contentView; }
@@ -166,6 +168,7 @@ private:
     SamplerWindow samplerWindow;
     Body body;
 
+    SettingsHistory undoHistory;
     std::unique_ptr<juce::Component> openPanels[3];
 
     bool browserWasVisible = false, samplerWasVisible = false;

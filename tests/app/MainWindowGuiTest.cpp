@@ -44,6 +44,8 @@ TEST_F (MainWindowGuiTest, BuildingTheWindowResetsBothDocumentsAndSetsItsLimits)
     EXPECT_EQ (std::memcmp (current.get(), factory.get(), sizeof (DeviceSettings)), 0);
     EXPECT_EQ (std::memcmp (lastSent.get(), factory.get(), sizeof (DeviceSettings)), 0);
     EXPECT_EQ (window->getBody().getDocument(), current.get());
+    EXPECT_EQ (window->getUndoHistory().getNumEntries(), 0);
+    EXPECT_FALSE (window->isDocumentModified());
 
     // What the user can drag the window to.
     window->setBoundsConstrained ({ 40, 30, 100, 100 });
