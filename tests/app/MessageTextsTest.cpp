@@ -151,7 +151,8 @@ TEST (MessageTexts, EachLanguageColumnIsInItsOwnScript)
 
         for (int language : { english, french, german, spanish, italian, dutch, portuguese })
         {
-            for (auto p = table[language].getCharPointer(); ! p.isEmpty(); ++p)
+            const auto text = table[language];
+            for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
                 EXPECT_TRUE (*p < 0x250 || (*p >= 0x2018 && *p <= 0x201E))
                     << "language " << language << " has U+" << juce::String::toHexString ((int) *p);
         }
