@@ -210,6 +210,24 @@ int readSamplerV10 (const juce::XmlElement& root, DeviceSettings& document)
     return settingsReadOk;
 }
 
+/** Where the part whose root tag starts at rootStart ends: after its end tag, or after the root tag
+    itself when that closes at once (a difference with nothing in it); -1 when the text stops first. */
+int endOfPart (const juce::String& text, int rootStart)
+{
+    if (rootStart < 0)
+        return -1;
+
+    const int tagEnd = text.indexOfChar (rootStart, '>');
+    if (tagEnd < 0)
+        return -1;
+    if (text[tagEnd - 1] == '/')
+        return tagEnd + 1;
+
+    const juce::String endTag (endTagText);
+    const int end = text.indexOf (tagEnd, endTag);
+    return end < 0 ? -1 : end + endTag.length();
+}
+
 int checkRoot (const juce::XmlElement& element, double version)
 {
     if (element.getTagName() != DocumentKeys::rootElement)
@@ -444,12 +462,11 @@ int parseSettingsText (DeviceSettings& document, const juce::String& text)
         return settingsNoFirstPart;
 
     // Each part must end with its own end tag: the framework's parser accepts many truncated texts.
-    const juce::String endTag (endTagText);
-    const int firstEnd = text.indexOf (endTag);
+    const int firstEnd = endOfPart (text, text.indexOf (1, marker));
     if (firstEnd < 0)
         return settingsDidNotParse;
 
-    const auto first = juce::parseXML (text.substring (0, firstEnd + endTag.length()));
+    const auto first = juce::parseXML (text.substring (0, firstEnd));
     if (auto result = readSettingsElementV10 (document, first.get()))
         return result;
 
@@ -457,12 +474,11 @@ int parseSettingsText (DeviceSettings& document, const juce::String& text)
         return settingsNoSecondPart;
 
     const int secondStart = text.indexOf (marker + "\"1.1\"");
-    const int secondEnd = text.indexOf (secondStart, endTag);
+    const int secondEnd = endOfPart (text, secondStart);
     if (secondEnd < 0)
         return readSettingsElementV11 (document, nullptr);
 
-    const auto secondText = juce::String (declarationText) + "\n\n"
-                          + text.substring (secondStart, secondEnd + endTag.length());
+    const auto secondText = juce::String (declarationText) + "\n\n" + text.substring (secondStart, secondEnd);
     const auto second = juce::parseXML (secondText);
     return readSettingsElementV11 (document, second.get());
 }

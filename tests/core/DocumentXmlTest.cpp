@@ -350,3 +350,36 @@ TEST (DocumentXmlReader, EveryTruncationOfAValidTextIsHandled)
             EXPECT_EQ (result, settingsReadOk) << length;
     }
 }
+
+TEST (DocumentXmlReader, DifferenceTextsWithAnEmptyPartReadBack)
+{
+    auto before = resetDocument();
+    auto after = resetDocument();
+    after->xpad[pitch].values[3] = 4;      // only the older part carries it
+
+    const auto text = createSettingsText (*after, *before, { true, false });
+    ASSERT_TRUE (text.contains ("<QZT-7200 version=\"1.1\"/>"));
+
+    auto unitSide = resetDocument();
+    EXPECT_EQ (parseSettingsText (*unitSide, text), settingsReadOk);
+    EXPECT_EQ (unitSide->xpad[pitch].values[3], 4);
+
+    after->scene[noise][8] = 6;             // now the newer part too; the older one writes it narrowed
+    before->xpad[pitch].values[3] = 4;
+    const auto both = createSettingsText (*after, *before, { true, false });
+    EXPECT_EQ (parseSettingsText (*unitSide, both), settingsReadOk);
+    EXPECT_EQ (unitSide->scene[noise][8], 6);
+
+    // No change at all: both roots close at once, and the text still reads as a whole.
+    auto same = std::make_unique<DeviceSettings> (*after);
+    const auto nothing = createSettingsText (*after, *same, { true, false });
+    EXPECT_TRUE (nothing.contains ("<QZT-7200 version=\"1.0\"/>"));
+    auto untouched = std::make_unique<DeviceSettings> (*unitSide);
+    EXPECT_EQ (parseSettingsText (*unitSide, nothing), settingsReadOk);
+    EXPECT_TRUE (sameBytes (*unitSide, *untouched));
+
+    // Cut inside the second root tag, or anywhere before the end of it, it is not a whole text.
+    const int secondRoot = nothing.indexOf ("<QZT-7200 version=\"1.1\"");
+    for (int length = secondRoot + 23; length < nothing.indexOf (secondRoot, "/>") + 2; ++length)
+        EXPECT_EQ (parseSettingsText (*unitSide, nothing.substring (0, length)), settingsDidNotParse) << length;
+}
