@@ -86,6 +86,7 @@ public:
 
     /** The last SETTING selector reply (16 = DEFAULT); -1 before any. */
     int getSelectorByte() const noexcept        { return selectorByte.load(); }
+    void clearSelectorByte() noexcept           { selectorByte = -1; }
     static constexpr int selectorAtDefault = 16;
 
     /** Frames and sends a command at once. False when no output is open or the payload holds a

@@ -1,46 +1,19 @@
 #include "DocumentKeys.h"
 #include "DocumentXml.h"
 #include "JuceTestPrinters.h"
+#include "TestDocuments.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
 
 namespace
 {
-std::unique_ptr<DeviceSettings> resetDocument()
-{
-    auto d = createDeviceSettings();
-    resetDeviceSettings (*d, false);
-    return d;
-}
-
-bool sameBytes (const DeviceSettings& a, const DeviceSettings& b)
-{
-    return std::memcmp (&a, &b, sizeof (DeviceSettings)) == 0;
-}
+using namespace TestDocuments;
 
 /** Every value the format carries set at random within its range, slots with paths. */
 std::unique_ptr<DeviceSettings> randomDocument (juce::Random& random, int rows)
 {
-    auto d = resetDocument();
-    d->isolateLock = random.nextInt (2);
-    d->sceneLock = random.nextInt (2);
-
-    for (int c = 0; c < DocumentKeys::numCategories; ++c)
-    {
-        const auto& category = DocumentKeys::categories()[c];
-        for (int e = 0; e < category.numEffects; ++e)
-        {
-            const auto& effect = category.effects[e];
-            for (int k = 0; k < effect.numKeys; ++k)
-            {
-                const auto& key = effect.keys[k];
-                const int maximum = key.narrow != ParameterKey::NarrowRange::none ? DocumentKeys::noiseSliderFullMax
-                                                                                  : key.maximum;
-                DocumentKeys::value (*d, category.category, effect.effectIndex, key.valueIndex) = random.nextInt (maximum + 1);
-            }
-        }
-    }
+    auto d = randomParameters (random);
 
     for (int i = 0; i < rows * slotsPerBank; ++i)
     {

@@ -4,6 +4,7 @@
 #include "LinkTestHost.h"
 #include "MidiThread.h"
 #include "SimulatedUnit.h"
+#include "TestDocuments.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,52 +12,7 @@
 
 namespace
 {
-std::unique_ptr<DeviceSettings> resetDocument()
-{
-    auto d = createDeviceSettings();
-    resetDeviceSettings (*d, false);
-    return d;
-}
-
-/** Every parameter the unit keeps, set at random within its range. */
-std::unique_ptr<DeviceSettings> randomParameters (juce::Random& random)
-{
-    auto d = resetDocument();
-    d->isolateLock = random.nextInt (2);
-    d->sceneLock = random.nextInt (2);
-
-    for (int c = 0; c < DocumentKeys::numCategories; ++c)
-    {
-        const auto& category = DocumentKeys::categories()[c];
-
-        for (int e = 0; e < category.numEffects; ++e)
-        {
-            const auto& effect = category.effects[e];
-
-            for (int k = 0; k < effect.numKeys; ++k)
-            {
-                const auto& key = effect.keys[k];
-                const int maximum = key.narrow != ParameterKey::NarrowRange::none ? DocumentKeys::noiseSliderFullMax
-                                                                                  : key.maximum;
-                DocumentKeys::value (*d, category.category, effect.effectIndex, key.valueIndex) = random.nextInt (maximum + 1);
-            }
-        }
-    }
-
-    return d;
-}
-
-bool sameParameters (const DeviceSettings& a, const DeviceSettings& b)
-{
-    if (std::memcmp (&a, &b, offsetof (DeviceSettings, xpad)) != 0)
-        return false;
-
-    for (int i = 0; i < DeviceSettings::numXPadEffects; ++i)
-        if (std::memcmp (a.xpad[i].values, b.xpad[i].values, sizeof (a.xpad[i].values)) != 0)
-            return false;
-
-    return true;
-}
+using namespace TestDocuments;
 
 class MidiFetch : public ::testing::Test
 {
