@@ -20,6 +20,9 @@ constexpr juce::uint32 tag (char a, char b, char c, char d) noexcept
 
 constexpr auto collectionTag = tag ('t', 't', 'c', 'f');
 constexpr auto nameTableTag = tag ('n', 'a', 'm', 'e');
+constexpr auto headTableTag = tag ('h', 'e', 'a', 'd');
+constexpr auto hheaTableTag = tag ('h', 'h', 'e', 'a');
+constexpr auto os2TableTag = tag ('O', 'S', '/', '2');
 
 /** Reads `size` bytes at `offset`; false when they are not all there. */
 using ByteReader = std::function<bool (juce::int64 offset, size_t size, juce::MemoryBlock& out)>;
@@ -122,6 +125,40 @@ juce::String findName (const juce::MemoryBlock& table, juce::uint32 wantedId)
     }
 
     return best;
+}
+
+void writeU16 (juce::MemoryBlock& data, size_t pos, int value) noexcept
+{
+    auto* b = static_cast<juce::uint8*> (data.getData()) + pos;
+    b[0] = (juce::uint8) ((value >> 8) & 0xff);
+    b[1] = (juce::uint8) (value & 0xff);
+}
+
+/** Where a table of the collection's first face lies, checked against the data's size. */
+bool findTable (const juce::MemoryBlock& data, juce::uint32 wanted, size_t minimumLength, size_t& offset)
+{
+    juce::uint32 faceOffset = 0, numTables = 0;
+
+    if (! readU32 (data, 12, faceOffset) || ! readU16 (data, (size_t) faceOffset + 4, numTables) || numTables > maxTables)
+        return false;
+
+    for (juce::uint32 t = 0; t < numTables; ++t)
+    {
+        const auto record = (size_t) faceOffset + 12 + (size_t) t * 16;
+        juce::uint32 tableTag = 0, tableOffset = 0, tableLength = 0;
+
+        if (! readU32 (data, record, tableTag) || ! readU32 (data, record + 8, tableOffset)
+             || ! readU32 (data, record + 12, tableLength))
+            return false;
+
+        if (tableTag == wanted)
+        {
+            offset = tableOffset;
+            return tableLength >= minimumLength && (size_t) tableOffset + minimumLength <= data.getSize();
+        }
+    }
+
+    return false;
 }
 
 juce::Array<FontCollection::Face> parseCollection (const ByteReader& read)
@@ -306,6 +343,36 @@ bool FontCollection::moveFaceToFront (juce::MemoryBlock& data, int index)
     return true;
 }
 
+bool FontCollection::fitLineToEm (juce::MemoryBlock& data)
+{
+    juce::uint32 fileTag = 0, unitsPerEm = 0;
+    size_t head = 0, hhea = 0, os2 = 0;
+
+    if (! readU32 (data, 0, fileTag) || fileTag != collectionTag
+         || ! findTable (data, headTableTag, 54, head) || ! readU16 (data, head + 18, unitsPerEm) || unitsPerEm == 0
+         || ! findTable (data, hheaTableTag, 36, hhea))
+        return false;
+
+    const auto ascent = juce::roundToInt ((double) unitsPerEm * 0.88);
+    const auto descent = (int) unitsPerEm - ascent;
+
+    writeU16 (data, hhea + 4, ascent);
+    writeU16 (data, hhea + 6, -descent);
+    writeU16 (data, hhea + 8, 0);
+
+    // FreeType reads the typographic metrics instead when the face asks for them.
+    if (findTable (data, os2TableTag, 78, os2))
+    {
+        writeU16 (data, os2 + 68, ascent);
+        writeU16 (data, os2 + 70, -descent);
+        writeU16 (data, os2 + 72, 0);
+        writeU16 (data, os2 + 74, ascent);
+        writeU16 (data, os2 + 76, descent);
+    }
+
+    return true;
+}
+
 namespace
 {
 /** JUCE crashes on font data that FreeType refuses, so FreeType sees it first. */
@@ -329,11 +396,17 @@ bool freeTypeAccepts (const juce::MemoryBlock& data)
 }
 } // namespace
 
-juce::Typeface::Ptr FontCollection::loadFace (const Face& face)
+juce::Typeface::Ptr FontCollection::loadFace (const Face& face, LineHeight lineHeight)
 {
     juce::MemoryBlock data;
 
-    if (! face.file.loadFileAsData (data) || ! moveFaceToFront (data, face.index) || ! freeTypeAccepts (data))
+    if (! face.file.loadFileAsData (data) || ! moveFaceToFront (data, face.index))
+        return nullptr;
+
+    if (lineHeight == LineHeight::oneEm)
+        fitLineToEm (data);
+
+    if (! freeTypeAccepts (data))
         return nullptr;
 
     auto typeface = juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize());

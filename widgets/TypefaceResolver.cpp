@@ -127,8 +127,11 @@ juce::Typeface::Ptr TypefaceResolver::getTypefaceFor (const juce::Font& font)
         if (loaded == loadedFaces.end())
         {
             // Loaded once (about 20 MB for a CJK face); a face that fails to load is not tried again.
+            // A stand-in gets the one-em line of the face it replaces, so text keeps its intended size.
             const auto face = findCollectionFace (family);
-            loaded = loadedFaces.emplace (family, face.has_value() ? FontCollection::loadFace (*face) : nullptr).first;
+            const auto lineHeight = family == font.getTypefaceName() ? FontCollection::LineHeight::asDesigned
+                                                                     : FontCollection::LineHeight::oneEm;
+            loaded = loadedFaces.emplace (family, face.has_value() ? FontCollection::loadFace (*face, lineHeight) : nullptr).first;
         }
 
         if (loaded->second != nullptr)

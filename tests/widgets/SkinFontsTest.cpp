@@ -119,3 +119,41 @@ TEST (TypefaceResolver, EastAsianTypefacesDrawTheirLanguageNames)
 
     EXPECT_NE (resolver.getFamilyFor ("MingLiU"), resolver.getFamilyFor ("Batang"));
 }
+
+TEST (TypefaceResolver, EastAsianStandInsDrawAtTheSizeOfTheFacesTheyReplace)
+{
+    // The replaced faces have a one-em line, so a character fills most of the font height; the Noto
+    // faces are loaded with the same line, or their text would come out a third smaller.
+    if (! cjkFaceAvailable())
+        GTEST_SKIP() << "no CJK face here (install fonts-noto-cjk)";
+
+    CustomLookAndFeel skin;
+    const skintest::ScopedDefaultLookAndFeel scope (skin);
+
+    for (const auto* name : { "MingLiU", "Batang", "MS PGothic" })
+    {
+        juce::Image image (juce::Image::ARGB, 120, 60, true);
+        {
+            juce::Graphics g (image);
+            g.setColour (juce::Colours::white);
+            g.setFont (juce::Font (name, 40.0f, juce::Font::plain));
+            g.drawText (juce::String::fromUTF8 (u8"日"), 0, 0, 120, 60, juce::Justification::centred);
+        }
+
+        int top = 60, bottom = -1;
+
+        for (int y = 0; y < 60; ++y)
+        {
+            for (int x = 0; x < 120; ++x)
+            {
+                if (image.getPixelAt (x, y).getAlpha() > 128)
+                {
+                    top = juce::jmin (top, y);
+                    bottom = juce::jmax (bottom, y);
+                }
+            }
+        }
+
+        EXPECT_GE (bottom - top + 1, 30) << name;
+    }
+}

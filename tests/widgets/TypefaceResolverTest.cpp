@@ -134,6 +134,11 @@ TEST (FontCollection, MovingAFaceToTheFrontSwapsOnlyTheTwoEntries)
     EXPECT_EQ (readU32 (data, 20), readU32 (original, 12));
     EXPECT_EQ (FontCollection::readFaces (data)[0].family, "C");
 
+    // Without line-metric tables there is nothing to fit, and nothing is touched.
+    const auto beforeFit = data;
+    EXPECT_FALSE (FontCollection::fitLineToEm (data));
+    EXPECT_EQ (data, beforeFit);
+
     EXPECT_FALSE (FontCollection::moveFaceToFront (data, 3));
     EXPECT_FALSE (FontCollection::moveFaceToFront (data, -1));
     juce::MemoryBlock notACollection (16, true);
