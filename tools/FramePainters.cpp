@@ -40,13 +40,16 @@ void paintWindowFrame (Image& canvas, const SliceGrid& grid)
     const auto h = canvas.getHeight();
     const auto side = grid.columnWidths[0];
 
-    // Bands from the top. The one-row middle piece lies inside the stage, which is uniform around it;
-    // the last five rows of the bottom piece are the frame's lower edge, which short windows show
-    // directly below the cut stage.
-    const int titleBottom = 27;
-    const int consoleTop = 29;
-    const int ledgeTop = 118;
-    const int stageTop = 122;
+    // Bands from the top, laid out for the main window: one band for the title bar (under a 4-pixel
+    // border), whose buttons reach below it, and the menu bar, to row 50; the console behind the menu
+    // strip and the breadcrumb bar; a ledge; then the stage behind the effect panel from row 166,
+    // where the window's content view begins. The one-row middle piece lies inside the stage, which
+    // is uniform around it; the last five rows of the bottom piece are the frame's lower edge, which
+    // short windows show directly below the cut stage.
+    const int titleBottom = 50;
+    const int consoleTop = 52;
+    const int ledgeTop = 162;
+    const int stageTop = 166;
     const int stageBottom = h - 29;
     const int railTop = stageBottom + 2;
     const int edgeTop = h - 5;
