@@ -72,16 +72,14 @@ void paintWindowFrame (Image& canvas, const SliceGrid& grid)
     g.setColour (Colour (0xff111215));
     g.fillRect (side, stageTop, w - 2 * side, stageBottom - stageTop);
 
-    {
-        // Brushed grain on the metal bands only; the stage gets a fine matte grain, kept out of the
-        // stretched middle row.
-        SkinPainter::addBrushing (canvas, { 0, 2, w, titleBottom - 2 }, 5.0f, 11);
-        SkinPainter::addBrushing (canvas, { 0, consoleTop, w, ledgeTop - consoleTop }, 6.0f, 12);
-        SkinPainter::addBrushing (canvas, { 0, railTop, w, edgeTop - railTop }, 6.0f, 13);
-        SkinPainter::addGrain (canvas, { side, stageTop, w - 2 * side, grid.rowHeights[0] - stageTop }, 1.6f, 14);
-        SkinPainter::addGrain (canvas, { side, grid.rowHeights[0] + grid.rowHeights[1], w - 2 * side,
-                                         stageBottom - grid.rowHeights[0] - grid.rowHeights[1] }, 1.6f, 15);
-    }
+    // Brushed grain on the metal bands; a fine matte grain on the stage, kept out of the stretched
+    // middle row.
+    SkinPainter::addBrushing (canvas, { 0, 2, w, titleBottom - 2 }, 5.0f, 11);
+    SkinPainter::addBrushing (canvas, { 0, consoleTop, w, ledgeTop - consoleTop }, 6.0f, 12);
+    SkinPainter::addBrushing (canvas, { 0, railTop, w, edgeTop - railTop }, 6.0f, 13);
+    SkinPainter::addGrain (canvas, { side, stageTop, w - 2 * side, grid.rowHeights[0] - stageTop }, 1.6f, 14);
+    SkinPainter::addGrain (canvas, { side, grid.rowHeights[0] + grid.rowHeights[1], w - 2 * side,
+                                     stageBottom - grid.rowHeights[0] - grid.rowHeights[1] }, 1.6f, 15);
 
     // Title-bar edges: an outline on top, a highlight under it, a groove at the bottom.
     fillRow (g, 0, 0, w, Colour (SkinPainter::outline));

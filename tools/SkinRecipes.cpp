@@ -106,17 +106,7 @@ Image renderSlicedPicture (Recipe recipe, const SliceGrid& grid)
 
 Image renderSkinImage (const SkinImageRecipe& r)
 {
-    if (isSlicePart (r.part))
-    {
-        SliceGrid grid;
-
-        if (findSliceGrid (r.recipe, grid).failed())
-            return {};
-
-        const auto picture = renderSlicedPicture (r.recipe, grid);
-        return picture.getClippedImage (grid.getPieceArea (r.part)).createCopy();
-    }
-
+    jassert (! isSlicePart (r.part));
     auto image = blankImage (r.width, r.height);
 
     switch (r.recipe)

@@ -103,7 +103,8 @@ bool isSlicePart (Part part) noexcept;
     do not stand one after the other in reading order. */
 juce::Result findSliceGrid (Recipe recipe, SliceGrid& grid);
 
-/** Draws one image of the list at its listed size. A sliced piece is cut from the whole picture. */
+/** Draws one image of the list at its listed size; pieces of sliced pictures are cut from
+    renderSlicedPicture instead. */
 juce::Image renderSkinImage (const SkinImageRecipe& recipe);
 
 /** The whole picture of a sliced recipe (used for the pieces and for the contact sheet). */
