@@ -279,7 +279,7 @@ void CustomLookAndFeel::drawPopupMenuItem (Graphics& g, const Rectangle<int>& ar
     else if (isTicked)
     {
         const auto tick = getTickShape (1.0f);
-        g.fillPath (tick, tick.getTransformToScaleToFit (iconArea.reduced (2.0f), true));
+        g.fillPath (tick, tick.getTransformToScaleToFit (iconArea, true));
     }
 
     g.drawFittedText (text, leftBorder, 0, width - leftBorder - 4, height, Justification::centredLeft, 1, 0.7f);
