@@ -1,30 +1,13 @@
-#include "app/ApplicationInfo.h"
-#include "app/MainWindow.h"
+#include "app/QZT7200ControlApplication.h"
+#include "app/SingleInstanceLock.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
-
-namespace
+int main (int argc, char* argv[])
 {
-class TessalinApplication : public juce::JUCEApplication
-{
-public:
-    const juce::String getApplicationName() override    { return ApplicationInfo::name; }
-    const juce::String getApplicationVersion() override { return ApplicationInfo::version; }
-    bool moreThanOneInstanceAllowed() override          { return true; }
+    // A second copy leaves before it builds anything: no window, no MIDI port, no settings touched.
+    const SingleInstanceLock instanceLock (SingleInstanceLock::defaultLockFile());
+    if (instanceLock.isHeldByAnotherInstance())
+        return 0;
 
-    void initialise (const juce::String&) override
-    {
-        mainWindow = std::make_unique<MainWindow>();
-        mainWindow->setVisible (true);
-    }
-
-    void shutdown() override { mainWindow.reset(); }
-
-    void systemRequestedQuit() override { quit(); }
-
-private:
-    std::unique_ptr<MainWindow> mainWindow;
-};
-} // namespace
-
-START_JUCE_APPLICATION (TessalinApplication)
+    juce::JUCEApplicationBase::createInstance = &createApplication;
+    return juce::JUCEApplicationBase::main (argc, (const char**) argv);
+}

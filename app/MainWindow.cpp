@@ -1,16 +1,367 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include "app/ApplicationInfo.h"
+#include "app/CommandTable.h"
+#include "app/ContentComp.h"
+#include "app/ContentLayout.h"
+#include "app/ContentView.h"
+#include "app/MainView.h"
+#include "app/MenuView.h"
+#include "app/MessageTexts.h"
 
-MainWindow::MainWindow()
-    : juce::DocumentWindow (ApplicationInfo::windowTitle(), juce::Colour (0xff202226), juce::DocumentWindow::allButtons)
+namespace
 {
-    setUsingNativeTitleBar (true);
-    setResizable (false, false);
-    centreWithSize (defaultWidth, defaultHeight);
+// Lets the MIDI link finish what it started while connecting (the body colour among it) before the
+// edits of this session begin.
+constexpr int linkSettleMilliseconds = 100;
+
+/** The framework's window state only follows a window while it shows; a hidden one would give the
+    place it had when last shown, or none at all (the effect browser, placed at start and never
+    shown, would come back at the screen's corner). */
+juce::String windowState (juce::ResizableWindow& window)
+{
+    if (window.isVisible())
+        return window.getWindowStateAsString();
+
+    return window.getBounds().toString();
+}
+} // namespace
+
+MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSentDocument, PointerState& pointerState)
+    : juce::DocumentWindow (ApplicationInfo::windowTitle(), juce::Colour (0xff16171a), juce::DocumentWindow::allButtons),
+      current (currentDocument),
+      lastSent (lastSentDocument),
+      pointer (pointerState)
+{
+    resetDeviceSettings (current, false);
+    resetDeviceSettings (lastSent, false);
+
+    setResizable (true, false);
+    setResizeLimits (ContentLayout::minimumWidth, ContentLayout::minimumHeight,
+                     ContentLayout::maximumSize, ContentLayout::maximumSize);
+
+    auto menu = std::make_unique<MenuView> (*this);
+    auto comp = std::make_unique<ContentComp> (*this);
+    comp->setSize (ContentLayout::mainWidth, ContentLayout::mainHeight - ContentLayout::menuViewHeight);
+    menuView = menu.get();
+    contentComp = comp.get();
+    auto view = std::make_unique<ContentView> (comp.release());
+    contentView = view.get();
+    mainView = new MainView (*this, std::move (view), std::move (menu));
+
+    commandManager.registerAllCommandsForTarget (mainView);
+    if (auto* application = juce::JUCEApplication::getInstance())
+        commandManager.registerAllCommandsForTarget (application);
+
+    addKeyListener (commandManager.getKeyMappings());
+    setContentOwned (mainView, false);
+
+    setUsingNativeTitleBar (false);
+    setTitleBarHeight (ContentLayout::titleBarHeight);
+    setTitleBarTextCentred (false);
+    setMenuBar (mainView);
+    mainView->setApplicationCommandManagerToWatch (&commandManager);
+
+    body.createComponents (current);
+    contentComp->addChild (&body);
+
+    addKeyListener (this);
+
+    menuView->addPanel (&menuButtons, 0);
+    menuView->addPanel (&lineBrowser, 0);
+
+    // Every shortcut works from all three windows.
+    effectBrowser.setOwner (this);
+    samplerWindow.setOwner (this);
+    effectBrowser.addKeyListener (commandManager.getKeyMappings());
+    effectBrowser.getInnerComponent().addKeyListener (commandManager.getKeyMappings());
+    samplerWindow.addKeyListener (commandManager.getKeyMappings());
+    samplerWindow.getInnerComponent().addKeyListener (commandManager.getKeyMappings());
+
+    createMidiLink();
+    applyBodyColorMode();
+
+    // Whatever start-up did to the document is the starting point, not an edit to undo.
+    juce::Thread::sleep (linkSettleMilliseconds);
+    undoHistory.clear();
+    settingsModified = false;
+}
+
+MainWindow::~MainWindow()
+{
+    closeMenus();
+    setMenuBar (nullptr);
+    clearContentComponent();
+    undoHistory.clear();
+}
+
+//==============================================================================
+void MainWindow::createMidiLink()
+{
+    // The link connects to the unit here, on the message thread, and starts its own thread; with no
+    // link built in, the program runs offline and the Sync button stays disabled.
+}
+
+bool MainWindow::isLinkPortBusy() const noexcept
+{
+    return false;
+}
+
+bool MainWindow::linkHasOpenOutput() const noexcept
+{
+    return false;
+}
+
+int MainWindow::getLinkUnitColour() const noexcept
+{
+    return 0;
+}
+
+void MainWindow::setDeviceConnected (bool connected)
+{
+    menuButtons.setDeviceConnected (connected);
+}
+
+//==============================================================================
+void MainWindow::minimisationStateChanged (bool isNowMinimised)
+{
+    if (isNowMinimised)
+    {
+        browserWasVisible = effectBrowser.isVisible();
+        samplerWasVisible = samplerWindow.isVisible();
+        effectBrowser.setVisible (false);
+        samplerWindow.setVisible (false);
+        return;
+    }
+
+    if (browserWasVisible)
+        effectBrowser.setVisible (true);
+
+    if (samplerWasVisible)
+        samplerWindow.setVisible (true);
+
+    browserWasVisible = samplerWasVisible = false;
+}
+
+void MainWindow::resized()
+{
+    juce::DocumentWindow::resized();
+    layOutViews();
+}
+
+void MainWindow::layOutViews()
+{
+    if (mainView != nullptr)
+        mainView->resized();
+}
+
+void MainWindow::broughtToFront()
+{
+    // The tool windows stay above the main window.
+    const bool browserShown = effectBrowser.isVisible();
+    const bool samplerShown = samplerWindow.isVisible();
+
+    if (browserShown && samplerShown)
+    {
+        effectBrowser.toFront (false);
+        samplerWindow.toBehind (&effectBrowser);
+        toBehind (&samplerWindow);
+    }
+    else if (browserShown)
+    {
+        effectBrowser.toFront (false);
+        toBehind (&effectBrowser);
+    }
+    else if (samplerShown)
+    {
+        samplerWindow.toFront (false);
+        toBehind (&samplerWindow);
+    }
 }
 
 void MainWindow::closeButtonPressed()
 {
-    juce::JUCEApplicationBase::quit();
+    if (auto* application = juce::JUCEApplication::getInstance())
+        application->systemRequestedQuit();
+}
+
+void MainWindow::maximiseButtonPressed()
+{
+    setFullScreen (! isFullScreen());
+    setTitleBarHeight (isFullScreen() ? ContentLayout::fullScreenTitleBarHeight : ContentLayout::titleBarHeight);
+    repaint (getTitleBarArea());
+}
+
+void MainWindow::buttonClicked (juce::Button* button)
+{
+    // Every CANCEL of a panel reports -1.
+    if (button != nullptr && button->getCommandID() == -1)
+        closeMenus();
+}
+
+bool MainWindow::keyPressed (const juce::KeyPress& key, juce::Component*)
+{
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+
+    if (key == juce::KeyPress::escapeKey || key == juce::KeyPress::backspaceKey)
+        body.navigateBack (focused);
+    else if (key == juce::KeyPress::rightKey || key == juce::KeyPress::downKey || key == juce::KeyPress::tabKey)
+        body.focusNext (focused);
+    else if (key == juce::KeyPress::leftKey || key == juce::KeyPress::upKey
+             || key == juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0))
+        body.focusPrevious (focused);
+    else if (key == juce::KeyPress::returnKey)
+        body.activateFocused (focused);
+    else
+        return false;
+
+    return true;
+}
+
+//==============================================================================
+void MainWindow::closeMenus()
+{
+    for (auto& panel : openPanels)
+    {
+        if (panel != nullptr)
+        {
+            menuView->removePanel (panel.get());
+            panel.reset();
+        }
+    }
+}
+
+juce::Component* MainWindow::getOpenPanel (PanelKind kind) const noexcept
+{
+    return juce::isPositiveAndBelow ((int) kind, 3) ? openPanels[(size_t) kind].get() : nullptr;
+}
+
+int MainWindow::showAlert (const LocalisedText& text, AlertKind kind)
+{
+    const auto message = text[language];
+
+    if (kind == AlertKind::question)
+        return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, {}, message,
+                                                   "OK", "CANCEL", this) ? 0 : -1;
+
+    juce::AlertWindow::showMessageBox (kind == AlertKind::warning ? juce::MessageBoxIconType::WarningIcon
+                                                                  : juce::MessageBoxIconType::InfoIcon,
+                                       {}, message, "OK", this);
+    return 0;
+}
+
+void MainWindow::showAlert (UserMessage message, AlertKind kind)
+{
+    showAlert (messageText (message), kind);
+}
+
+//==============================================================================
+void MainWindow::setBodyColor (int colorIndex)
+{
+    bodyColorIndex = juce::jlimit (0, 2, colorIndex);
+
+    // The link's thread calls in here; the lock does nothing on the message thread.
+    const juce::MessageManagerLock lock;
+    body.bodyColorChanged (bodyColorIndex.load());
+}
+
+void MainWindow::applyBodyColorMode()
+{
+    const int mode = bodyColorMode.load();
+
+    if (mode >= 1 && mode <= 3)
+    {
+        setBodyColor (mode - 1);
+        return;
+    }
+
+    bodyColorMode = 0;
+
+    if (linkHasOpenOutput())
+        setBodyColor (getLinkUnitColour());
+}
+
+//==============================================================================
+void MainWindow::takeStoredSettings (const StoredSettings& s)
+{
+    restoreWindows = s.restoreWindows;
+    effectBrowserAtStartup = s.effectBrowserAtStartup;
+    lastFilePath = s.lastFilePath;
+    lastWavFilePath = s.lastWavFilePath;
+    lastMirocratePath = s.lastMirocratePath;
+    importEffects = s.importEffects;
+    importSamples = s.importSamples;
+    exportEffects = s.exportEffects;
+    exportSamples = s.exportSamples;
+    restoreDocument = s.restoreDocument;
+    language = clampUiLanguage (s.language);
+}
+
+StoredSettings MainWindow::getSettingsToStore()
+{
+    StoredSettings s;
+    s.restoreWindows = restoreWindows;
+    s.mainWindowState = windowState (*this);
+    s.effectBrowserState = windowState (effectBrowser);
+    s.effectBrowserAtStartup = effectBrowserAtStartup;
+    s.lastFilePath = lastFilePath;
+    s.lastWavFilePath = lastWavFilePath;
+    s.lastMirocratePath = lastMirocratePath;
+    s.importEffects = importEffects;
+    s.importSamples = importSamples;
+    s.exportEffects = exportEffects;
+    s.exportSamples = exportSamples;
+    s.restoreDocument = restoreDocument;
+    s.language = language;
+    s.bodyColor = bodyColorIndex.load();
+    s.bodyColorMode = bodyColorMode.load();
+    return s;
+}
+
+//==============================================================================
+bool MainWindow::performCommand (juce::CommandID commandID)
+{
+    switch (commandID)
+    {
+        case CommandTable::effectBrowser:
+            toggleEffectBrowser();
+            return true;
+
+        default:
+            return false;
+    }
+}
+
+void MainWindow::toggleEffectBrowser()
+{
+    effectBrowser.setVisible (! effectBrowser.isVisible());
+}
+
+//==============================================================================
+void MainWindow::buildTemporaryFiles()
+{
+    samplerWindow.createTemporaryFiles (samplerWindow.isVisible());
+}
+
+juce::File MainWindow::temporaryFileForSlot (int slotIndex)
+{
+    return samplerWindow.getTemporaryFile (slotIndex);
+}
+
+int MainWindow::readSampleWavInfo (const juce::File& file, int32_t*, int32_t*, double*, bool, int*)
+{
+    // Until the sampler's WAV check is built in, a slot keeps the loop flag and tempo it was stored
+    // with; only the file's presence is known.
+    return file.existsAsFile() ? 0 : 1;
+}
+
+void MainWindow::refreshPanel()
+{
+    body.refreshFromData();
+}
+
+void MainWindow::samplesReloaded()
+{
+    if (samplerWindow.isVisible())
+        samplerWindow.createTemporaryFiles (true);
 }

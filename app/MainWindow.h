@@ -1,18 +1,178 @@
 #pragma once
 
+#include "DeviceSettings.h"
+#include "DocumentFiles.h"
+#include "SettingsHistory.h"
+#include "UserMessage.h"
+#include "app/LocalisedText.h"
+#include "app/MenuButtons.h"
+#include "app/PointerState.h"
+#include "app/SettingsStore.h"
+#include "editor/Body.h"
+#include "editor/EffectBrowser.h"
+#include "editor/LineBrowser.h"
+#include "sampler/SamplerWindow.h"
+
+#include <atomic>
 #include <juce_gui_basics/juce_gui_basics.h>
 
-/** The program's main window. */
-class MainWindow : public juce::DocumentWindow
+class ContentComp;
+class ContentView;
+class MainView;
+class MenuView;
+
+/** The program's one document window.
+
+    It owns every long-lived window and control (menu strip, breadcrumb bar, effect browser window,
+    sampler window, main effect panel) and the command manager, and holds the user's choices while the
+    program runs. Its content is the main view: the top strip (menu strip, breadcrumb bar, overlay
+    panels) over a viewport that scrolls the effect panel.
+*/
+class MainWindow : public juce::DocumentWindow,
+                   public juce::Button::Listener,
+                   public juce::KeyListener,
+                   public DocumentFileHost
 {
 public:
-    static constexpr int defaultWidth = 1024;
-    static constexpr int defaultHeight = 738;
+    enum PanelKind { exportPanel = 0, importPanel = 1, settingsPanel = 2 };
 
-    MainWindow();
+    /** Builds every window and control and resets both documents to the factory defaults. The window
+        is on the desktop but hidden; the application sizes, places and shows it. */
+    MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSentDocument, PointerState& pointerState);
+    ~MainWindow() override;
 
+    //==============================================================================
+    void minimisationStateChanged (bool isNowMinimised) override;
+    void resized() override;
+    void broughtToFront() override;
     void closeButtonPressed() override;
+    void maximiseButtonPressed() override;
+    void buttonClicked (juce::Button* button) override;
+    bool keyPressed (const juce::KeyPress& key, juce::Component* originatingComponent) override;
+    using juce::DocumentWindow::keyPressed;
+
+    //==============================================================================
+    /** Lays out the content for the window's current size. */
+    void layOutViews();
+
+    /** Closes every open overlay panel. */
+    void closeMenus();
+    juce::Component* getOpenPanel (PanelKind kind) const noexcept;
+
+    /** Shows a text in the current language in a modal alert and waits for the user: 0 for OK,
+        -1 for CANCEL (questions only). */
+    int showAlert (const LocalisedText& text, AlertKind kind);
+    void showAlert (UserMessage message, AlertKind kind) override;
+
+    //==============================================================================
+    /** The body colour of the whole program (0 black, 1 white, 2 platinum). May be called from the
+        MIDI link's thread. */
+    void setBodyColor (int colorIndex);
+    int getBodyColor() const noexcept               { return bodyColorIndex.load(); }
+
+    /** 0 follows the unit, 1 black, 2 white, 3 platinum; anything else counts as 0. */
+    void setBodyColorMode (int mode) noexcept       { bodyColorMode = mode; }
+    int getBodyColorMode() const noexcept           { return bodyColorMode.load(); }
+
+    /** Applies the body-colour mode: a fixed colour, or the unit's own when the mode follows the unit
+        and the unit is reachable. May be called from the MIDI link's thread. */
+    void applyBodyColorMode();
+
+    /** The MIDI link's connection indicator: the menu strip's Sync button. */
+    void setDeviceConnected (bool connected);
+
+    //==============================================================================
+    /** Takes the stored choices (flags, paths, language) that the window keeps while the program runs. */
+    void takeStoredSettings (const StoredSettings& settings);
+
+    /** Everything the settings file keeps besides the document, as it stands now. */
+    StoredSettings getSettingsToStore();
+
+    int getLanguage() const noexcept                { return language; }
+    void setLanguage (int newLanguage) noexcept     { language = clampUiLanguage (newLanguage); }
+    void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
+
+    bool isDocumentModified() const noexcept        { return settingsModified; }
+    void setDocumentModified (bool modified) noexcept { settingsModified = modified; }
+    bool isSamplerModified() const noexcept         { return samplerModified; }
+    void setSamplerModified (bool modified) noexcept  { samplerModified = modified; }
+
+    /** Quitting asks first while either the document or the sampler data is unsaved. */
+    bool hasUnsavedChanges() const noexcept         { return settingsModified || samplerModified; }
+
+    //==============================================================================
+    /** The MIDI link found the unit's port held by another program when it was created. */
+    bool isLinkPortBusy() const noexcept;
+
+    /** The MIDI link has an open output to the unit. */
+    bool linkHasOpenOutput() const noexcept;
+
+    /** The body colour the unit reported (0 when it did not say). */
+    int getLinkUnitColour() const noexcept;
+
+    //==============================================================================
+    /** Runs one of the program's commands; false for a command without a handler. */
+    bool performCommand (juce::CommandID commandID);
+
+    void toggleEffectBrowser();
+
+    //==============================================================================
+    juce::ApplicationCommandManager& getCommandManager() noexcept   { return commandManager; }
+    MenuButtons& getMenuButtons() noexcept          { return menuButtons; }
+    LineBrowser& getLineBrowser() noexcept          { return lineBrowser; }
+    EffectBrowser& getEffectBrowser() noexcept      { return effectBrowser; }
+    SamplerWindow& getSamplerWindow() noexcept      { return samplerWindow; }
+    Body& getBody() noexcept                        { return body; }
+    PointerState& getPointerState() noexcept        { return pointer; }
+    SettingsHistory& getUndoHistory() noexcept      { return undoHistory; }
+    MainView* getMainView() const noexcept          { return mainView; }
+    MenuView* getMenuView() const noexcept          { return menuView; }
+    ContentView* getContentView() const noexcept    { return contentView; }
+    ContentComp* getContentComp() const noexcept    { return contentComp; }
+
+    //==============================================================================
+    // DocumentFileHost
+    void buildTemporaryFiles() override;
+    juce::File temporaryFileForSlot (int slotIndex) override;
+    int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
+                           bool readModelChunk, int* sampleRate) override;
+    void refreshPanel() override;
+    void samplesReloaded() override;
 
 private:
+    void createMidiLink();
+
+    DeviceSettings& current;
+    DeviceSettings& lastSent;
+    PointerState& pointer;
+
+    juce::ApplicationCommandManager commandManager;
+    bool importEffects = true, importSamples = false, exportEffects = true, exportSamples = false;
+    bool effectBrowserAtStartup = false;
+    bool restoreDocument = true;
+    bool restoreWindows = true;
+    int language = 0;
+    std::atomic<int> bodyColorMode { 0 };   // read by the MIDI link's thread
+    std::atomic<int> bodyColorIndex { 0 };  // read by the MIDI link's thread
+
+    MenuView* menuView = nullptr;           // owned by mainView
+    ContentComp* contentComp = nullptr;     // owned by contentView
+    ContentView* contentView = nullptr;     // owned by mainView
+    MainView* mainView = nullptr;           // owned by the window as its content
+
+    juce::String lastFilePath, lastWavFilePath, lastMirocratePath;
+
+    MenuButtons menuButtons;
+    LineBrowser lineBrowser;
+    EffectBrowser effectBrowser;
+    SamplerWindow samplerWindow;
+    Body body;
+
+    SettingsHistory undoHistory;
+    std::unique_ptr<juce::Component> openPanels[3];
+
+    bool browserWasVisible = false, samplerWasVisible = false;
+    bool settingsModified = false, samplerModified = false;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

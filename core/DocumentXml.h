@@ -47,8 +47,9 @@ int readSettingsElementV11 (DeviceSettings& document, const juce::XmlElement* el
 /** Splits a text into its parts and reads them into the document; returns 0 to 5. */
 int parseSettingsText (DeviceSettings& document, const juce::String& text);
 
-/** Reads child `name` of element as an integer in 0..maximum: 0 stored, 2 missing, 4 out of range
-    (value untouched unless 0). */
+/** Reads child `name` of element as an integer in 0..maximum: returns 0 with the value stored,
+    childMissing, or settingsValueOutOfRange (the value is then left as it was). */
+constexpr int childMissing = 2;
 int readChildInt (const juce::XmlElement& element, juce::StringRef name, int32_t& value, int64_t maximum);
 
 /** True at the first Sampler slot whose path, range, loop, tempo, fix state or gain differ. */

@@ -1,13 +1,176 @@
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
+#include "app/CommandTable.h"
+#include "app/ContentComp.h"
+#include "app/ContentView.h"
+#include "app/MainView.h"
 #include "app/MainWindow.h"
+#include "app/MenuView.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <cstring>
+#include <thread>
 
-TEST (MainWindowShell, OpensWithTitleAndSize)
+namespace
 {
-    MainWindow window;
-    window.setVisible (true);
-    EXPECT_EQ (window.getName(), juce::String ("tessalin 2.1.0"));
-    EXPECT_EQ (window.getContentComponent(), nullptr);
-    EXPECT_TRUE (window.isOnDesktop());
-    EXPECT_EQ (window.getWidth(), MainWindow::defaultWidth);
+using R = juce::Rectangle<int>;
+using P = juce::Point<int>;
+
+struct MainWindowGuiTest : ::testing::Test
+{
+    std::unique_ptr<DeviceSettings> current = createDeviceSettings();
+    std::unique_ptr<DeviceSettings> lastSent = createDeviceSettings();
+    PointerState pointer;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override
+    {
+        current->isolateLock = 1;
+        window = std::make_unique<MainWindow> (*current, *lastSent, pointer);
+        window->setBounds (40, 30, 1024, 738);
+        window->setVisible (true);
+        pumpMessages (30);
+    }
+
+    void TearDown() override { window.reset(); }
+};
+} // namespace
+
+TEST_F (MainWindowGuiTest, BuildingTheWindowResetsBothDocumentsAndSetsItsLimits)
+{
+    auto factory = createDeviceSettings();
+    resetDeviceSettings (*factory, false);
+    EXPECT_EQ (std::memcmp (current.get(), factory.get(), sizeof (DeviceSettings)), 0);
+    EXPECT_EQ (std::memcmp (lastSent.get(), factory.get(), sizeof (DeviceSettings)), 0);
+    EXPECT_EQ (window->getBody().getDocument(), current.get());
+    EXPECT_EQ (window->getUndoHistory().getNumEntries(), 0);
+    EXPECT_FALSE (window->isDocumentModified());
+
+    // What the user can drag the window to.
+    window->setBoundsConstrained ({ 40, 30, 100, 100 });
+    EXPECT_EQ (window->getBounds().getWidth(), 740);
+    EXPECT_EQ (window->getBounds().getHeight(), 643);
+    window->setBoundsConstrained ({ 0, 0, 9000, 9000 });
+    EXPECT_EQ (window->getBounds().getWidth(), 8192);
+}
+
+TEST_F (MainWindowGuiTest, ContentFollowsTheWindowWidth)
+{
+    struct Case { int width; int compWidth, viewWidth; P strip, breadcrumb; };
+    const Case cases[] = {
+        { 1200, 1171, 1191, { 242, 10 }, { 248, 87 } },
+        { 1000, 986, 991, { 142, 10 }, { 148, 87 } },
+    };
+
+    for (const auto& c : cases)
+    {
+        window->setSize (c.width, 738);
+        EXPECT_EQ (window->getContentComp()->getWidth(), c.compWidth) << c.width;
+        EXPECT_EQ (window->getContentComp()->getHeight(), 548) << c.width;
+        EXPECT_EQ (window->getContentView()->getBounds(), R (0, 115, c.viewWidth, 566)) << c.width;
+        EXPECT_EQ (window->getMenuView()->getBounds(), R (0, 0, c.width, 115)) << c.width;
+        EXPECT_EQ (window->getMenuButtons().getPosition(), c.strip) << c.width;
+        EXPECT_EQ (window->getLineBrowser().getPosition(), c.breadcrumb) << c.width;
+        EXPECT_EQ (window->getBody().getPosition(), P ((c.compWidth - 910) / 2, -18)) << c.width;
+    }
+
+    // 700 is below the window's limit; the top strip, laid out that narrow, pins its parts left.
+    window->setBoundsConstrained ({ 40, 30, 700, 738 });
+    EXPECT_EQ (window->getWidth(), 740);
+    EXPECT_EQ (window->getContentComp()->getWidth(), 986);
+    EXPECT_TRUE (window->getContentView()->canScrollHorizontally());
+    window->getMenuView()->setSize (700, 115);
+    EXPECT_EQ (window->getMenuButtons().getPosition(), P (0, 10));
+    EXPECT_EQ (window->getLineBrowser().getPosition(), P (0, 87));
+
+    // A taller window grows the content; an open panel makes the strip cover the whole window.
+    window->setSize (1200, 900);
+    EXPECT_EQ (window->getContentComp()->getHeight(), 708);
+    EXPECT_EQ (window->getBody().getPosition(), P (130, 61));
+
+    juce::Component panel;
+    panel.setSize (530, 246);
+    window->getMenuView()->addPanel (&panel, 1);
+    EXPECT_EQ (window->getMenuView()->getHeight(), 900);
+    window->getMenuView()->removePanel (&panel);
+    EXPECT_EQ (window->getMenuView()->getHeight(), 115);
+}
+
+TEST_F (MainWindowGuiTest, MinimisingAndRestoringShowsOnlyTheToolWindowsThatWereShown)
+{
+    auto& browser = window->getEffectBrowser();
+    auto& sampler = window->getSamplerWindow();
+    sampler.setVisible (true);
+
+    window->minimisationStateChanged (true);
+    EXPECT_FALSE (sampler.isVisible());
+    EXPECT_FALSE (browser.isVisible());
+
+    window->minimisationStateChanged (false);
+    EXPECT_TRUE (sampler.isVisible());
+    EXPECT_FALSE (browser.isVisible());
+
+    // A second restore without a minimise in between shows nothing the user has closed since.
+    sampler.setVisible (false);
+    window->minimisationStateChanged (false);
+    EXPECT_FALSE (sampler.isVisible());
+}
+
+TEST_F (MainWindowGuiTest, BodyColourFollowsTheModeAndMayBeSetFromTheLinkThread)
+{
+    window->setBodyColorMode (3);
+    window->applyBodyColorMode();
+    EXPECT_EQ (window->getBodyColor(), 2);
+    EXPECT_EQ (window->getBody().getBodyColorIndex(), 2);
+
+    window->setBodyColorMode (1);
+    window->applyBodyColorMode();
+    EXPECT_EQ (window->getBodyColor(), 0);
+
+    // Any other mode is "Auto": it becomes 0 and, with no unit to ask, keeps the colour.
+    window->setBodyColor (1);
+    window->setBodyColorMode (7);
+    window->applyBodyColorMode();
+    EXPECT_EQ (window->getBodyColorMode(), 0);
+    EXPECT_EQ (window->getBodyColor(), 1);
+
+    std::atomic<bool> done { false };
+    std::thread link ([&] { window->setBodyColor (2); done = true; });
+    for (int i = 0; i < 200 && ! done; ++i)
+        pumpMessages (10);
+    link.join();
+    EXPECT_EQ (window->getBody().getBodyColorIndex(), 2);
+
+    // The body is repainted in the new colour.
+    window->getBody().paint (*std::make_unique<juce::Graphics> (juce::Image (juce::Image::ARGB, 4, 4, true)));
+    const auto& image = window->getBody().getBackgroundImage();
+    ASSERT_TRUE (image.isValid());
+    EXPECT_GT (image.getPixelAt (455, 235).getBrightness(), 0.6f);
+}
+
+TEST_F (MainWindowGuiTest, KeysAndCommandsReachTheirTargetsFromEveryWindow)
+{
+    // Navigation keys belong to the effect panel; other keys are left to other listeners.
+    EXPECT_TRUE (window->keyPressed (juce::KeyPress (juce::KeyPress::escapeKey), window.get()));
+    EXPECT_TRUE (window->keyPressed (juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0), window.get()));
+    EXPECT_FALSE (window->keyPressed (juce::KeyPress ('x'), window.get()));
+
+    auto& commands = window->getCommandManager();
+    EXPECT_NE (commands.getCommandForID (CommandTable::load), nullptr);
+    EXPECT_NE (commands.getCommandForID (CommandTable::firstManual + 11), nullptr);
+
+    auto& browser = window->getEffectBrowser();
+    ASSERT_TRUE (commands.invokeDirectly (CommandTable::effectBrowser, false));
+    EXPECT_TRUE (browser.isVisible());
+
+    // F6 pressed in the sampler window hides it again.
+    EXPECT_TRUE (commands.getKeyMappings()->keyPressed (juce::KeyPress (juce::KeyPress::F6Key),
+                                                       &window->getSamplerWindow().getInnerComponent()));
+    EXPECT_FALSE (browser.isVisible());
+
+    // Closing the browser hides it.
+    browser.setVisible (true);
+    browser.closeButtonPressed();
+    EXPECT_FALSE (browser.isVisible());
 }

@@ -1,0 +1,8 @@
+#include "app/ContentView.h"
+
+ContentView::ContentView (juce::Component* contentComp)
+{
+    setViewedComponent (contentComp, true);
+}
+
+ContentView::~ContentView() = default;

@@ -1,0 +1,56 @@
+#include "app/InterfaceTexts.h"
+
+#include <iterator>
+
+namespace
+{
+// In the order of MenuName.
+constexpr LocalisedText menuTexts[] = {
+    LocalisedText::sameInEveryLanguage ("File"),
+    LocalisedText::sameInEveryLanguage ("Load"),
+    LocalisedText::sameInEveryLanguage ("Save"),
+    LocalisedText::sameInEveryLanguage ("Settings"),
+    LocalisedText::sameInEveryLanguage ("Quit"),
+    LocalisedText::sameInEveryLanguage ("Edit"),
+    LocalisedText::sameInEveryLanguage ("Undo"),
+    LocalisedText::sameInEveryLanguage ("Redo"),
+    LocalisedText::sameInEveryLanguage ("Sync"),
+    LocalisedText::sameInEveryLanguage ("Import"),
+    LocalisedText::sameInEveryLanguage ("Export"),
+    LocalisedText::sameInEveryLanguage ("Update Setting"),
+    LocalisedText::sameInEveryLanguage ("Effect Browser"),
+    LocalisedText::sameInEveryLanguage ("Load Default Settings"),
+    LocalisedText::sameInEveryLanguage ("Launch mirocrate"),
+    LocalisedText::sameInEveryLanguage ("Help"),
+    LocalisedText::sameInEveryLanguage ("Version"),
+    LocalisedText::sameInEveryLanguage ("Manual"),
+};
+
+static_assert (std::size (menuTexts) == (size_t) MenuName::numNames, "one table per menu or command name");
+
+constexpr LocalisedText noText = LocalisedText::sameInEveryLanguage ("");
+} // namespace
+
+const LocalisedText& menuText (MenuName name) noexcept
+{
+    const auto index = (size_t) name;
+
+    if (index < std::size (menuTexts))
+        return menuTexts[index];
+
+    jassertfalse;
+    return noText;
+}
+
+juce::String languageName (int language)
+{
+    return stringFromUtf8 (languageNames[(size_t) clampUiLanguage (language)]);
+}
+
+juce::String bodyColorName (int mode)
+{
+    if (mode < 0 || mode >= (int) bodyColorNames.size())
+        return {};
+
+    return stringFromUtf8 (bodyColorNames[(size_t) mode]);
+}

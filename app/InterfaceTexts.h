@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/LocalisedText.h"
+
+/** Menu and command names. They read the same English text in every language, so a shortcut or a
+    menu path in a manual is the same whatever language the user picked. */
+enum class MenuName
+{
+    file,
+    load,
+    save,
+    settings,
+    quit,
+    edit,
+    undo,
+    redo,
+    sync,
+    importData,
+    exportData,
+    updateSetting,
+    effectBrowser,
+    loadDefaultSettings,
+    launchMirocrate,
+    help,
+    version,
+    manual,
+    numNames
+};
+
+/** The table of a menu or command name. A value outside the enum (a programming error) gives an
+    empty table. */
+const LocalisedText& menuText (MenuName name) noexcept;
+
+/** Each language's name in its own language and script, in language order: what the language combo
+    box lists and what the manual commands are called. */
+inline constexpr std::array<std::string_view, numUiLanguages> languageNames {
+    u8"English", u8"Français", u8"Deutsch", u8"Español", u8"Italiano", u8"Nederlands",
+    u8"Русский", u8"Português", u8"简体中文", u8"繁體中文", u8"한국어", u8"日本語"
+};
+
+/** The name of a language; a value outside the twelve gives English, as everywhere else. */
+juce::String languageName (int language);
+
+/** The typeface that alerts, menus and some labels use for each language. */
+inline constexpr LocalisedText uiFontNames {
+    "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana",
+    "MingLiU", "MingLiU", "Batang", "MS PGothic"
+};
+
+/** The body-colour choices of the Settings panel, indexed by the body-colour mode (0 follows the unit). */
+inline constexpr std::array<std::string_view, 4> bodyColorNames { "Auto", "Black", "White", "Platinum" };
+
+/** The name of a body-colour mode; an empty string for a mode outside the four. */
+juce::String bodyColorName (int mode);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <array>
+#include <string_view>
+#include <type_traits>
+
+/** The user-interface language: an index into every LocalisedText, in the order English, French,
+    German, Spanish, Italian, Dutch, Russian, Portuguese, Simplified Chinese, Traditional Chinese,
+    Korean, Japanese. */
+using UiLanguage = int;
+
+constexpr int numUiLanguages = 12;
+
+/** The language itself when it is one of the twelve, else English: a value read back from a settings
+    file or handed over by a caller may be anything, and English is always there to read. */
+constexpr UiLanguage clampUiLanguage (int language) noexcept
+{
+    return language >= 0 && language < numUiLanguages ? language : 0;
+}
+
+/** One text in all twelve languages, as UTF-8 built into the program.
+
+    Tables are constant data, so they exist before any code runs and need no initialisation order.
+    The constructor takes exactly one text per language: a table that forgets a translation does not
+    compile.
+*/
+struct LocalisedText
+{
+    template <typename... Texts, typename = std::enable_if_t<sizeof... (Texts) == numUiLanguages>>
+    constexpr LocalisedText (const Texts&... texts) noexcept
+        : entries { std::string_view (texts)... }
+    {
+    }
+
+    /** The same text in every language (menu and command names stay English everywhere). */
+    static constexpr LocalisedText sameInEveryLanguage (std::string_view text) noexcept
+    {
+        return { text, text, text, text, text, text, text, text, text, text, text, text };
+    }
+
+    /** The UTF-8 bytes of the entry for a language; a language outside the twelve reads English. */
+    constexpr std::string_view utf8 (int language) const noexcept
+    {
+        return entries[(size_t) clampUiLanguage (language)];
+    }
+
+    /** The entry for a language as a juce::String; a language outside the twelve reads English. */
+    juce::String operator[] (int language) const;
+
+    std::array<std::string_view, numUiLanguages> entries;
+};
+
+/** Builds a juce::String from UTF-8 bytes, never from the compiler's idea of a narrow string. */
+juce::String stringFromUtf8 (std::string_view utf8);

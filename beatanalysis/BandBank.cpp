@@ -1,0 +1,323 @@
+#include "BandBank.h"
+
+#include "OverviewBuilder.h"
+#include "VectorOps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <new>
+
+namespace
+{
+constexpr int32_t minimumPeakVotes = 3;
+
+double toleranceFor (double periodMs)
+{
+    return std::min (0.04 * periodMs, 20.0);
+}
+
+// A tempo of period f (ms) agrees with a band period when the band sits at f, 2f or f/2 within tol.
+bool agrees (double f, double periodMs, double tol)
+{
+    return std::fabs (f - periodMs) <= tol || std::fabs (2.0 * f - periodMs) <= tol || std::fabs (f / 2.0 - periodMs) <= tol;
+}
+
+double periodOfBin (int32_t bin)
+{
+    return bin > 0 ? 60000.0 / bin : std::numeric_limits<double>::infinity();
+}
+} // namespace
+
+BandBank::~BandBank()
+{
+    destroy();
+}
+
+bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
+{
+    destroy();
+
+    if (rate < 1 || samplesPerValue < 1 || bands < 1 || bands > maxBands)
+        return false;
+
+    sampleRate = static_cast<float> (rate);
+    decimation = samplesPerValue;
+
+    trackers = new (std::nothrow) OnsetTracker[bands];
+    channels = new (std::nothrow) PeakPicker[bands];
+    bandBuffers = new (std::nothrow) float*[bands]();
+    decimationSums = alignedAllocFloat (bands);
+    stages = new (std::nothrow) BiquadStage[bands];
+    // Every array exists (or is null) before the count says so, so destroy() frees exactly what was made.
+    bandCount = bands;
+
+    if (trackers == nullptr || channels == nullptr || bandBuffers == nullptr || decimationSums == nullptr
+        || stages == nullptr)
+    {
+        destroy();
+        return false;
+    }
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        bandBuffers[i] = alignedAllocFloat (blockSize);
+
+        if (bandBuffers[i] == nullptr || ! trackers[i].hasRing())
+        {
+            destroy();
+            return false;
+        }
+
+        trackers[i].reset();
+        trackers[i].bandIndex = i;
+
+        PeakPicker& picker = channels[i];
+        picker.init (static_cast<uint32_t> (rate));
+        picker.holdSamples = static_cast<uint32_t> (std::trunc (static_cast<double> (sampleRate) * static_cast<double> (0.29f)));
+        picker.positionStep = decimation;
+    }
+
+    if (! designBands())
+    {
+        destroy();
+        return false;
+    }
+
+    reset();
+    return true;
+}
+
+bool BandBank::designBands()
+{
+    // Butterworth sections.
+    const float q = static_cast<float> (1.0 / std::sqrt (2.0));
+    const float fs = sampleRate;
+    bool ok = true;
+
+    for (int32_t i = 0; i < bandCount && ok; ++i)
+    {
+        switch (i)
+        {
+            case 0: ok = stages[i].rebuildLowPass (283.0f, fs, q); break;
+            case 1: ok = stages[i].rebuildBandPassOctaves (150.0f, fs, 1.5f); break;
+            case 2: ok = stages[i].rebuildHighLowPair (283.0f, 6000.0f, fs, q); break;
+            case 3: ok = stages[i].rebuildHighPass (6000.0f, fs, q); break;
+            default:
+            {
+                // Bands 4 and 5 shape a copy of an earlier band's rectified signal; their pass-through
+                // filter is never run.
+                BiquadDesign design;
+                BiquadStage::designPassThrough (design);
+                ok = stages[i].rebuildFrom (design);
+
+                if (ok)
+                {
+                    const bool shortWindow = i == 5;
+                    ok = channels[i].envelope.init (shortWindow ? 0.2f : 1.0f, shortWindow ? 3 : 0,
+                                                    channels[i].sampleRate) == dspStatusOk;
+                }
+                break;
+            }
+        }
+    }
+
+    return ok;
+}
+
+void BandBank::destroy()
+{
+    if (bandBuffers != nullptr)
+        for (int32_t i = 0; i < bandCount; ++i)
+            alignedFree (bandBuffers[i]);
+
+    delete[] bandBuffers;
+    bandBuffers = nullptr;
+    alignedFree (decimationSums);
+    decimationSums = nullptr;
+    delete[] stages;
+    stages = nullptr;
+    delete[] trackers;
+    trackers = nullptr;
+    delete[] channels;
+    channels = nullptr;
+    candidateListener = nullptr;
+    bandCount = 0;
+}
+
+void BandBank::reset()
+{
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        trackers[i].reset();
+        channels[i].reset();
+    }
+
+    if (decimationSums != nullptr)
+        vecFill (0.0f, decimationSums, bandCount);
+
+    decimationPhase = 0;
+    tempoHistogram.clear();
+}
+
+//==============================================================================
+bool BandBank::processBlock (const float* mono, int32_t count, OverviewBuilder* overview)
+{
+    if (mono == nullptr || bandCount == 0)
+        return false;
+
+    bool winner = false;
+
+    while (count > 0)
+    {
+        const int32_t n = std::min (count, blockSize);
+
+        for (int32_t i = 0; i < bandCount; ++i)
+        {
+            EnvelopeWindow& envelope = channels[i].envelope;
+
+            if (envelope.sourceBand < 0 || envelope.sourceBand >= i)
+            {
+                stages[i].filter (mono, bandBuffers[i], n);
+                vecAbsInPlace (bandBuffers[i], n);
+            }
+            else
+            {
+                vecCopy (bandBuffers[envelope.sourceBand], bandBuffers[i], n);
+            }
+
+            if (envelope.shapingOn)
+                envelope.shape (bandBuffers[i], n);
+        }
+
+        if (overview != nullptr)
+            overview->processBlock (mono, nullptr, bandCount > 2 ? bandBuffers[2] : nullptr,
+                                    bandCount > 3 ? bandBuffers[3] : nullptr, n);
+
+        for (int32_t j = 0; j < n; ++j)
+        {
+            for (int32_t i = 0; i < bandCount; ++i)
+                decimationSums[i] += bandBuffers[i][j];
+
+            if (++decimationPhase == decimation)
+            {
+                decimationPhase = 0;
+                winner = decimatedStep() || winner;
+            }
+        }
+
+        mono += n;
+        count -= n;
+    }
+
+    return winner;
+}
+
+bool BandBank::decimatedStep()
+{
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        const float v = static_cast<float> (static_cast<double> (decimationSums[i]) / decimation);
+        decimationSums[i] = 0.0f;
+        trackers[i].valid = false;
+
+        PeakPicker& picker = channels[i];
+
+        if (picker.process (v))
+            trackers[i].recordOnset (picker.peakPosition, picker.peakLevel, picker.sampleRate);
+    }
+
+    if (voteTempo() == nullptr)
+        return false;
+
+    if (candidateListener != nullptr)
+        for (int32_t i = 0; i < bandCount; ++i)
+            if (trackers[i].valid)
+                candidateListener->onCandidate (trackers[i].intervalMs, trackers[i].onsetPosition,
+                                                trackers[i].onsetLevel, trackers[i]);
+
+    return true;
+}
+
+OnsetTracker* BandBank::voteTempo()
+{
+    TempoHistogram& h = tempoHistogram;
+    OnsetTracker* best = nullptr;
+    int32_t bestBin = 0;
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        OnsetTracker& t = trackers[i];
+
+        if (! t.valid)
+            continue;
+
+        // A valid period lies between 333 and about 880 ms, so its bin is always inside the table.
+        const double binValue = std::trunc (60000.0 / t.intervalMs + 0.5);
+
+        if (! (binValue >= 0.0 && binValue < TempoHistogram::binCount))
+            continue;
+
+        const int32_t bin = static_cast<int32_t> (binValue);
+        const double weight = std::trunc (4.0 / (static_cast<double> (t.score) + 1.0));
+        h.bins[bin] += weight < 1.0 ? 1 : static_cast<int32_t> (weight);
+        h.minBin = std::min (h.minBin, bin);
+        h.maxBin = std::max (h.maxBin, bin);
+
+        if (best == nullptr || t.score < best->score)
+        {
+            best = &t;
+            bestBin = bin;
+        }
+    }
+
+    if (best == nullptr)
+        return nullptr;
+
+    int32_t peak = h.peak();
+    const double bestMs = best->intervalMs;
+    const double tol = toleranceFor (bestMs);
+
+    // A peak that disagrees with the best band is pruned away, together with every other count that
+    // disagrees with it, once the best band's own bin holds enough votes. After one pruning every
+    // count left agrees, so this runs at most twice.
+    for (int32_t attempt = 0; attempt < 2; ++attempt)
+    {
+        if (peak <= 0 || agrees (periodOfBin (peak), bestMs, tol))
+            break;
+
+        if (h.bins[bestBin] < minimumPeakVotes)
+            return nullptr;
+
+        const int32_t oldMin = std::max (h.minBin, 0);
+        const int32_t oldMax = std::min (h.maxBin, TempoHistogram::binCount - 1);
+        h.minBin = TempoHistogram::emptyMinBin;
+        h.maxBin = TempoHistogram::emptyMaxBin;
+
+        for (int32_t b = oldMin; b <= oldMax; ++b)
+        {
+            if (! agrees (periodOfBin (b), bestMs, tol))
+            {
+                h.bins[b] = 0;
+            }
+            else if (h.bins[b] > 0)
+            {
+                h.minBin = std::min (h.minBin, b);
+                h.maxBin = std::max (h.maxBin, b);
+            }
+        }
+
+        peak = h.peak();
+    }
+
+    if (peak < 0 || h.bins[peak] < minimumPeakVotes)
+        return nullptr;
+
+    const double f = periodOfBin (peak);
+
+    for (int32_t i = 0; i < bandCount; ++i)
+        if (trackers[i].valid && ! agrees (f, trackers[i].intervalMs, toleranceFor (trackers[i].intervalMs)))
+            trackers[i].valid = false;
+
+    return best;
+}

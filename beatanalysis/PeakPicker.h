@@ -1,0 +1,55 @@
+// Adaptive-threshold peak picker of one band (the band's channel record). It runs on the band's
+// decimated values; an onset is the largest value that no larger one follows within the hold time,
+// and it must reach a threshold that stands at 0.75 x the last peak for 1.7 s, falls to half the
+// peak over the next 1.3 s and then halves every 1.3 s, never below 0.001.
+#pragma once
+
+#include "EnvelopeWindow.h"
+
+#include <cstdint>
+
+struct PeakPicker
+{
+    PeakPicker() = default; // the defaults below: sample rate 0, floor 0.001, step 16, no window
+
+    PeakPicker (const PeakPicker&) = delete;
+    PeakPicker& operator= (const PeakPicker&) = delete;
+
+    // Derives the phase lengths from the sample rate and clears the running fields.
+    void init (uint32_t rate);
+
+    // The running state after a build: threshold at the floor, everything else 0, window emptied.
+    void reset();
+
+    // Takes the next decimated value; true when it confirms an onset (at peakPosition, peakLevel).
+    bool process (float value);
+
+    // Starts the next decay phase of the threshold (only while waiting).
+    void advancePhase();
+
+    int32_t state = 0;          // 0 waiting for an onset, 1 holding a peak
+    uint32_t holdSamples = 0;
+    float threshold = 0.001f;
+    float slope = 0.0f;         // threshold decrease per input sample in the current decay phase
+    float stepDecrement = 0.0f; // slope x positionStep
+    float thresholdFloor = 0.001f;
+    int32_t decayPhase = 0;     // 0 level phase after a peak, 1 decaying
+    int32_t phaseLength = 0;
+    float peakRatio = 0.75f;
+    float firstDecayRatio = 0.5f;
+    float laterDecayRatio = 0.5f;
+    int32_t levelPhaseLength = 0;
+    int32_t firstDecayLength = 0;
+    int32_t laterDecayLength = 0;
+    int32_t phaseStart = 0;
+    int32_t position = 0;       // input samples seen
+    int32_t positionStep = 16;  // samples per decimated value; the bank sets its own
+    float peakLevel = 0.0f;
+    int32_t peakPosition = 0;
+    int32_t holdStart = 0;
+    uint32_t sampleRate = 0;
+    EnvelopeWindow envelope;
+
+private:
+    void startPeak (float value);
+};

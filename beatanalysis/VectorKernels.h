@@ -1,0 +1,24 @@
+// The entry points each processor variant provides. Argument checks happen before dispatch, so a
+// kernel always gets valid pointers and a length of at least 1.
+#pragma once
+
+#include <cstdint>
+
+struct IirState;
+
+struct VectorKernelTable
+{
+    void (*iirFilter) (const float* src, float* dst, int32_t len, IirState& state);
+    void (*copy) (const float* src, float* dst, int32_t len);
+    void (*absInPlace) (float* buf, int32_t len);
+    void (*scaleInPlace) (float factor, float* buf, int32_t len);
+    void (*add) (const float* a, const float* b, float* dst, int32_t len, bool streaming);
+    void (*fill) (float value, float* dst, int32_t len, bool streaming);
+    void (*fillInt) (int32_t value, int32_t* dst, int32_t len, bool streaming);
+};
+
+extern const VectorKernelTable scalarKernels;
+extern const VectorKernelTable sse2Kernels;
+extern const VectorKernelTable sse3Kernels;
+extern const VectorKernelTable ssse3Kernels;
+extern const VectorKernelTable sse41Kernels;

@@ -1,0 +1,15 @@
+// SSSE3 kernels. Built with their own instruction-set flag; see VectorKernelsSimd.inc.
+#include "IirState.h"
+#include "VectorKernels.h"
+
+#include <cstdint>
+#include <tmmintrin.h>
+
+#define PULSEK_SIMD_LEVEL 3
+
+namespace
+{
+#include "VectorKernelsSimd.inc"
+} // namespace
+
+const VectorKernelTable ssse3Kernels { iirFilter, copy, absInPlace, scaleInPlace, add, fill, fillInt };

@@ -1,0 +1,58 @@
+#include "app/InterfaceTexts.h"
+
+#include "../support/JuceTestPrinters.h"
+
+#include <gtest/gtest.h>
+
+TEST (InterfaceTexts, MenuAndCommandNamesAreEnglishInEveryLanguage)
+{
+    const char* const names[] = { "File", "Load", "Save", "Settings", "Quit", "Edit", "Undo", "Redo", "Sync",
+                                  "Import", "Export", "Update Setting", "Effect Browser", "Load Default Settings",
+                                  "Launch mirocrate", "Help", "Version", "Manual" };
+
+    ASSERT_EQ (std::size (names), (size_t) MenuName::numNames);
+
+    for (int i = 0; i < (int) MenuName::numNames; ++i)
+        for (int language = -1; language <= numUiLanguages; ++language)
+            EXPECT_EQ (menuText ((MenuName) i)[language], names[i]) << "name " << i << ", language " << language;
+}
+
+TEST (InterfaceTexts, LanguageNamesInTheirOwnScripts)
+{
+    const char* const expected[] = { u8"English", u8"Français", u8"Deutsch", u8"Español", u8"Italiano",
+                                     u8"Nederlands", u8"Русский", u8"Português", u8"简体中文", u8"繁體中文",
+                                     u8"한국어", u8"日本語" };
+
+    for (int language = 0; language < numUiLanguages; ++language)
+        EXPECT_EQ (languageName (language), juce::String::fromUTF8 (expected[language])) << language;
+
+    EXPECT_EQ (languageName (-1), "English");
+    EXPECT_EQ (languageName (12), "English");
+
+    // Decoded as UTF-8, not as bytes: three characters, nine bytes.
+    EXPECT_EQ (languageName (11).length(), 3);
+    EXPECT_EQ (languageName (11).getNumBytesAsUTF8(), (size_t) 9);
+    EXPECT_EQ (languageName (6)[0], (juce::juce_wchar) 0x0420);
+}
+
+TEST (InterfaceTexts, FontNamesFollowTheLanguage)
+{
+    for (int language = 0; language < 8; ++language)
+        EXPECT_EQ (uiFontNames[language], "Verdana") << language;
+
+    EXPECT_EQ (uiFontNames[8], "MingLiU");
+    EXPECT_EQ (uiFontNames[9], "MingLiU");
+    EXPECT_EQ (uiFontNames[10], "Batang");
+    EXPECT_EQ (uiFontNames[11], "MS PGothic");
+    EXPECT_EQ (uiFontNames[12], "Verdana");
+}
+
+TEST (InterfaceTexts, BodyColorNames)
+{
+    EXPECT_EQ (bodyColorName (0), "Auto");
+    EXPECT_EQ (bodyColorName (1), "Black");
+    EXPECT_EQ (bodyColorName (2), "White");
+    EXPECT_EQ (bodyColorName (3), "Platinum");
+    EXPECT_EQ (bodyColorName (-1), "");
+    EXPECT_EQ (bodyColorName (4), "");
+}

@@ -1,0 +1,151 @@
+#include "EnvelopeWindow.h"
+#include "PeakPicker.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// A picker as the bank sets it up: 44,100 Hz, one decimated value per 8 samples.
+void setUp (PeakPicker& p)
+{
+    p.init (44100);
+    p.positionStep = 8;
+}
+
+// Feeds values until process() confirms an onset; returns how many values that took (-1: never).
+int32_t stepsUntilOnset (PeakPicker& p, float value, int32_t limit)
+{
+    for (int32_t i = 1; i <= limit; ++i)
+        if (p.process (value))
+            return i;
+
+    return -1;
+}
+} // namespace
+
+TEST (PeakPicker, DefaultsAndPhaseLengths)
+{
+    PeakPicker fresh;
+    EXPECT_EQ (fresh.sampleRate, 0u);
+    EXPECT_EQ (fresh.threshold, 0.001f);
+    EXPECT_EQ (fresh.thresholdFloor, 0.001f);
+    EXPECT_EQ (fresh.positionStep, 16);
+    EXPECT_EQ (fresh.envelope.sourceBand, -1);
+    EXPECT_FALSE (fresh.envelope.shapingOn);
+    EXPECT_EQ (fresh.envelope.window, nullptr);
+
+    // Single-precision 0.29, 1.7 and 1.3 widened to double before the multiply, then truncated.
+    PeakPicker p;
+    p.init (44100);
+    EXPECT_EQ (p.holdSamples, 12788u);
+    EXPECT_EQ (p.levelPhaseLength, 74970);
+    EXPECT_EQ (p.firstDecayLength, 57329);
+    p.init (48000);
+    EXPECT_EQ (p.holdSamples, 13919u);
+    EXPECT_EQ (p.levelPhaseLength, 81600);
+    EXPECT_EQ (p.laterDecayLength, 62399);
+}
+
+TEST (PeakPicker, HoldConfirmsTheLargestValue)
+{
+    PeakPicker p;
+    setUp (p);
+
+    // Below the starting threshold of 0.001 nothing starts; at 0.001 a peak starts.
+    EXPECT_FALSE (p.process (0.0009f));
+    EXPECT_EQ (p.state, 0);
+    EXPECT_FALSE (p.process (0.001f));
+    EXPECT_EQ (p.state, 1);
+    EXPECT_EQ (p.peakPosition, 16);
+
+    // A larger value during the hold moves the onset and restarts the hold.
+    EXPECT_FALSE (p.process (0.5f));
+    EXPECT_EQ (p.peakPosition, 24);
+    EXPECT_EQ (p.threshold, 0.375f);
+    for (int32_t i = 0; i < 100; ++i)
+        EXPECT_FALSE (p.process (0.4f));
+    EXPECT_FALSE (p.process (1.0f));
+    const int32_t peakAt = p.position;
+    EXPECT_EQ (p.peakPosition, peakAt);
+    EXPECT_EQ (p.peakLevel, 1.0f);
+
+    // Confirmed at the first decimated value at least 12,788 samples after the peak (12,792 = 1599 x 8).
+    EXPECT_EQ (stepsUntilOnset (p, 0.0f, 5000), 1599);
+    EXPECT_EQ (p.position - peakAt, 12792);
+    EXPECT_EQ (p.peakPosition, peakAt);
+    EXPECT_EQ (p.state, 0);
+}
+
+TEST (PeakPicker, ThresholdScheduleAfterAPeak)
+{
+    PeakPicker p;
+    setUp (p);
+    p.process (1.0f);
+    const int32_t peakAt = p.position;
+    ASSERT_EQ (stepsUntilOnset (p, 0.0f, 5000), 1599);
+
+    auto advanceTo = [&] (int32_t samplesAfterPeak)
+    {
+        while (p.position - peakAt < samplesAfterPeak)
+            p.process (0.0f);
+    };
+
+    // 0.75 x peak for 1.7 s (74,970 samples)...
+    advanceTo (74968);
+    EXPECT_EQ (p.threshold, 0.75f);
+    EXPECT_EQ (p.decayPhase, 0);
+    // ...then linearly to 0.5 x peak over 1.3 s...
+    advanceTo (74970 + 57329 / 2);
+    EXPECT_NEAR (p.threshold, 0.625f, 2.0e-4f);
+    EXPECT_EQ (p.decayPhase, 1);
+    advanceTo (74970 + 57329);
+    EXPECT_NEAR (p.threshold, 0.5f, 2.0e-4f);
+    // ...then halving every 1.3 s...
+    advanceTo (74970 + 2 * 57329);
+    EXPECT_NEAR (p.threshold, 0.25f, 2.0e-4f);
+    advanceTo (74970 + 3 * 57329);
+    EXPECT_NEAR (p.threshold, 0.125f, 2.0e-4f);
+    // ...never below the floor.
+    advanceTo (74970 + 14 * 57329);
+    EXPECT_EQ (p.threshold, 0.001f);
+
+    // While the threshold stands at 0.75, 0.7 is no onset but 0.8 is.
+    PeakPicker q;
+    setUp (q);
+    q.process (1.0f);
+    stepsUntilOnset (q, 0.0f, 5000);
+    EXPECT_FALSE (q.process (0.7f));
+    EXPECT_EQ (q.state, 0);
+    EXPECT_FALSE (q.process (0.8f));
+    EXPECT_EQ (q.state, 1);
+}
+
+TEST (EnvelopeWindow, LengthsAndShaping)
+{
+    EnvelopeWindow w;
+    EXPECT_EQ (w.init (1.0f, 0, 44100), 0);
+    EXPECT_EQ (w.windowLength, 44);
+    EXPECT_EQ (w.sourceBand, 0);
+    EXPECT_TRUE (w.shapingOn);
+    EXPECT_EQ (w.init (0.2f, 3, 44100), 0);
+    EXPECT_EQ (w.windowLength, 9);
+    EXPECT_EQ (w.init (1.0f, 0, 48000), 0);
+    EXPECT_EQ (w.windowLength, 48);
+    EXPECT_EQ (w.init (0.2f, 3, 48000), 0);
+    EXPECT_EQ (w.windowLength, 10);
+    EXPECT_EQ (w.init (0.01f, 3, 44100), 0);
+    EXPECT_EQ (w.windowLength, 2);
+
+    // Only the rise above the running mean of the last 10 values is kept.
+    ASSERT_EQ (w.init (0.2f, 3, 48000), 0);
+    std::vector<float> buf (30, 1.0f);
+    buf[20] = 3.0f;
+    w.shape (buf.data(), 30);
+    EXPECT_FLOAT_EQ (buf[0], 0.9f);  // 1 - 1/10
+    EXPECT_FLOAT_EQ (buf[5], 0.4f);  // 1 - 6/10
+    EXPECT_EQ (buf[12], 0.0f);       // a steady value never rises above its mean
+    EXPECT_FLOAT_EQ (buf[20], 1.8f); // 3 - 12/10
+    EXPECT_EQ (buf[21], 0.0f);
+}

@@ -1,0 +1,226 @@
+#include "DocumentFiles.h"
+#include "DocumentXml.h"
+#include "JuceTestPrinters.h"
+
+#include <gtest/gtest.h>
+#include <cstring>
+#include <map>
+#include <sys/stat.h>
+
+namespace
+{
+/** Records what the document flows ask of the program; the sampler's files are plain files here. */
+struct FakeHost : DocumentFileHost
+{
+    std::vector<std::pair<UserMessage, AlertKind>> alerts;
+    std::map<int, juce::File> temporaryFiles;
+    std::map<juce::String, std::pair<int32_t, int32_t>> chunks;   // path -> loop, tempo
+    int builds = 0, refreshes = 0, reloads = 0;
+
+    void showAlert (UserMessage m, AlertKind k) override { alerts.emplace_back (m, k); }
+    void buildTemporaryFiles() override { ++builds; }
+    juce::File temporaryFileForSlot (int i) override { return temporaryFiles.count (i) ? temporaryFiles[i] : juce::File(); }
+    void refreshPanel() override { ++refreshes; }
+    void samplesReloaded() override { ++reloads; }
+
+    int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double*, bool readChunk, int*) override
+    {
+        auto it = chunks.find (file.getFullPathName());
+        if (readChunk && it != chunks.end())
+        {
+            if (loop != nullptr) *loop = it->second.first;
+            if (tempo != nullptr) *tempo = it->second.second;
+        }
+        return 0;
+    }
+
+    UserMessage lastMessage() const { return alerts.empty() ? UserMessage::numMessages : alerts.back().first; }
+};
+
+struct DocumentFilesTest : ::testing::Test
+{
+    juce::TemporaryFile folderHolder { juce::String(), juce::TemporaryFile::useHiddenFile };
+    juce::File folder;
+    FakeHost host;
+    std::unique_ptr<DeviceSettings> document = createDeviceSettings();
+
+    void SetUp() override
+    {
+        folder = folderHolder.getFile();
+        ASSERT_TRUE (folder.createDirectory());
+        resetDeviceSettings (*document, false);
+    }
+
+    void TearDown() override { folder.deleteRecursively(); }
+
+    juce::File makeFile (const juce::String& name, const juce::String& content)
+    {
+        auto f = folder.getChildFile (name);
+        f.getParentDirectory().createDirectory();
+        f.replaceWithText (content);
+        return f;
+    }
+
+    bool sameAsBefore (const DeviceSettings& before) const
+    {
+        return std::memcmp (&before, document.get(), sizeof (DeviceSettings)) == 0;
+    }
+};
+} // namespace
+
+TEST_F (DocumentFilesTest, SaveWritesTheTextAndTheSamplesBesideIt)
+{
+    setSlotPath (samplerSlot (*document, 0), "/src/kick.wav");
+    setSlotPath (samplerSlot (*document, 5), "/src/snare.wav");
+    host.temporaryFiles[0] = makeFile ("tmp/temp_a", "KICK");
+    host.temporaryFiles[5] = makeFile ("tmp/temp_b", "SNARE");
+    const auto stale = makeFile ("set/Sampler12.wav", "old sample of an emptied slot");
+
+    const auto file = folder.getChildFile ("set.RSD");
+    ASSERT_TRUE (DocumentFiles::saveSettingsFile (*document, file, host));
+
+    EXPECT_EQ (host.builds, 1);
+    EXPECT_EQ (host.lastMessage(), UserMessage::savingCompleted);
+    EXPECT_EQ (folder.getChildFile ("set/Sampler11.wav").loadFileAsString(), "KICK");
+    EXPECT_EQ (folder.getChildFile ("set/Sampler22.wav").loadFileAsString(), "SNARE");
+    EXPECT_FALSE (stale.exists());
+
+    juce::MemoryBlock bytes;
+    file.loadFileAsData (bytes);
+    ASSERT_GT (bytes.getSize(), 3u);
+    EXPECT_NE ((unsigned char) bytes[0], 0xef) << "no byte-order mark";
+    EXPECT_EQ (file.loadFileAsString(), createSettingsText (*document, *document, {}));
+}
+
+TEST_F (DocumentFilesTest, SaveNeverDeletesTheOnlyCopyOfASample)
+{
+    setSlotPath (samplerSlot (*document, 2), "/gone/loop.wav");     // used, but nothing was prepared
+    const auto onlyCopy = makeFile ("set/Sampler13.wav", "the only copy");
+
+    EXPECT_FALSE (DocumentFiles::saveSettingsFile (*document, folder.getChildFile ("set.RSD"), host));
+    EXPECT_EQ (host.lastMessage(), UserMessage::savingFailed);
+    EXPECT_EQ (onlyCopy.loadFileAsString(), "the only copy");
+}
+
+TEST_F (DocumentFilesTest, FailedWritesAreReported)
+{
+    const auto blocked = makeFile ("notAFolder", "x");
+    EXPECT_FALSE (DocumentFiles::saveSettingsFile (*document, blocked.getChildFile ("set.RSD"), host));
+    EXPECT_EQ (host.lastMessage(), UserMessage::savingFailed);
+    EXPECT_EQ (host.builds, 0);
+    EXPECT_FALSE (blocked.getChildFile ("set.RSD").exists());
+
+    const auto existing = makeFile ("keep.RSD", "previous document");
+    existing.getParentDirectory().getChildFile ("keep").replaceWithText ("a file where the sample folder goes");
+    EXPECT_FALSE (DocumentFiles::saveSettingsFile (*document, existing, host));
+    EXPECT_EQ (host.lastMessage(), UserMessage::savingFailed);
+}
+
+TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
+{
+    const auto kept = makeFile ("elsewhere/kept.wav", "k");
+    setSlotPath (samplerSlot (*document, 0), kept.getFullPathName());
+    samplerSlot (*document, 0).start = 10;
+    samplerSlot (*document, 0).end = 20;
+    setSlotPath (samplerSlot (*document, 1), "/vanished/old.wav");
+    samplerSlot (*document, 1).start = 10;
+    setSlotPath (samplerSlot (*document, 2), "C:\\Users\\dj\\windows.wav");
+    setSlotPath (samplerSlot (*document, 3), "/vanished/nowhere.wav");
+    document->scene[spiralUp][12] = 1;
+
+    const auto file = folder.getChildFile ("gig.RSD");
+    file.replaceWithText (createSettingsText (*document, *document, {}));
+    const auto beside1 = makeFile ("gig/Sampler12.wav", "b");
+    const auto beside2 = makeFile ("gig/Sampler13.wav", "c");
+    host.chunks[kept.getFullPathName()] = { 7, 123456 };    // values no slot may hold
+    host.chunks[beside1.getFullPathName()] = { 1, 12800 };
+
+    resetDeviceSettings (*document, false);
+    ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, file, host));
+
+    EXPECT_EQ (document->scene[spiralUp][12], 1);
+    EXPECT_EQ (getSlotPath (samplerSlot (*document, 0)), kept.getFullPathName());
+    EXPECT_EQ (samplerSlot (*document, 0).start, 10);
+    EXPECT_EQ (samplerSlot (*document, 0).loop, 1);
+    EXPECT_EQ (samplerSlot (*document, 0).tempo, 0);
+
+    EXPECT_EQ (getSlotPath (samplerSlot (*document, 1)), beside1.getFullPathName());
+    EXPECT_EQ (samplerSlot (*document, 1).start, 0);
+    EXPECT_EQ (samplerSlot (*document, 1).tempo, 12800);
+    EXPECT_EQ (getSlotPath (samplerSlot (*document, 2)), beside2.getFullPathName());
+    EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 3)));
+    EXPECT_EQ (samplerSlot (*document, 3).sampleRate, 48000);
+
+    EXPECT_EQ (host.refreshes, 1);
+    EXPECT_EQ (host.reloads, 1);
+    EXPECT_EQ (host.lastMessage(), UserMessage::someSamplesFailed);
+}
+
+TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
+{
+    document->isolate[isolator][1] = 1;
+    const auto before = std::make_unique<DeviceSettings> (*document);
+
+    auto expectRefused = [&] (const juce::File& file, UserMessage message)
+    {
+        host.alerts.clear();
+        EXPECT_FALSE (DocumentFiles::loadSettingsFile (*document, file, host)) << file.getFullPathName();
+        EXPECT_EQ (host.lastMessage(), message) << file.getFullPathName();
+        EXPECT_TRUE (sameAsBefore (*before));
+    };
+
+    expectRefused (juce::File(), UserMessage::rsdCorrupt);
+    expectRefused (folder.getChildFile ("missing.RSD"), UserMessage::rsdCorrupt);
+    expectRefused (folder, UserMessage::rsdCorrupt);
+
+    const auto fifo = folder.getChildFile ("pipe.RSD");
+    ASSERT_EQ (::mkfifo (fifo.getFullPathName().toRawUTF8(), 0600), 0);
+    expectRefused (fifo, UserMessage::rsdCorrupt);
+
+    const auto huge = folder.getChildFile ("huge.RSD");
+    {
+        juce::FileOutputStream out (huge);
+        out.setPosition (DocumentFiles::maximumDocumentBytes);
+        out.writeByte (' ');
+    }
+    expectRefused (huge, UserMessage::rsdCorrupt);
+
+    // A value out of range late in the text: the values before it must not stick.
+    auto changed = std::make_unique<DeviceSettings> (*document);
+    changed->isolate[isolator][1] = 2;
+    auto text = createSettingsText (*changed, *changed, {});
+    text = text.replace ("<Position4>5</Position4>", "<Position4>16</Position4>");
+    expectRefused (makeFile ("range.RSD", text), UserMessage::rsdIncorrect);
+    expectRefused (makeFile ("cut.RSD", text.substring (0, 200)), UserMessage::rsdCorrupt);
+    expectRefused (makeFile ("other.RSD", "<?xml version=\"1.0\"?><other/>"), UserMessage::rsdIncorrect);
+}
+
+TEST_F (DocumentFilesTest, AFileWithoutItsSecondPartLoadsWithAWarning)
+{
+    auto changed = std::make_unique<DeviceSettings> (*document);
+    changed->xpad[pitch].values[2] = 4;
+    const auto text = createSettingsText (*changed, *changed, {}).upToFirstOccurrenceOf ("</QZT-7200>", true, false);
+
+    ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, makeFile ("old.RSD", text), host));
+    EXPECT_EQ (document->xpad[pitch].values[2], 4);
+    ASSERT_EQ (host.alerts.size(), 2u);
+    EXPECT_EQ (host.alerts[0].first, UserMessage::rsdVersionDiffers);
+    EXPECT_EQ (host.alerts[0].second, AlertKind::warning);
+    EXPECT_EQ (host.alerts[1].first, UserMessage::loadingCompleted);
+}
+
+TEST_F (DocumentFilesTest, SamplesWithoutADocumentAreOnlyLookedForWhereStored)
+{
+    const auto there = makeFile ("there.wav", "t");
+    setSlotPath (samplerSlot (*document, 4), there.getFullPathName());
+    setSlotPath (samplerSlot (*document, 6), folder.getChildFile ("not-there.wav").getFullPathName());
+
+    const auto fifo = folder.getChildFile ("pipe.wav");
+    ASSERT_EQ (::mkfifo (fifo.getFullPathName().toRawUTF8(), 0600), 0);
+    setSlotPath (samplerSlot (*document, 7), fifo.getFullPathName());
+
+    EXPECT_FALSE (DocumentFiles::loadSamplerWavFiles (*document, juce::File(), host));
+    EXPECT_EQ (getSlotPath (samplerSlot (*document, 4)), there.getFullPathName());
+    EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 6)));
+    EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 7)));
+}
