@@ -2,9 +2,9 @@
 
 #include <juce_graphics/juce_graphics.h>
 
-/** The typeface of each user-interface language and the languages' own names, as the skin draws them:
-    alerts in the current language's typeface, and every language name in its own. Languages are
-    0 English .. 11 Japanese; a value outside 0..11 reads as English. */
+/** The typeface of each user-interface language (uiFontNames) and the languages' own names, as the
+    skin draws them: alerts in the current language's typeface, and every language name in its own.
+    Languages are 0 English .. 11 Japanese; a value outside 0..11 reads as English. */
 struct LanguageTypefaces
 {
     static constexpr int numLanguages = 12;
