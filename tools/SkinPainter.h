@@ -1,0 +1,83 @@
+#pragma once
+
+#include "SkinRecipes.h"
+
+/** The materials, bevels and lights that every recipe is drawn with, so that all images share one
+    look: dark anodised metal, hairline bevels lit from above, and coloured glows for what is active. */
+struct SkinPainter
+{
+    // The chassis and its controls.
+    static constexpr juce::uint32 chassis      = 0xff1b1d21;
+    static constexpr juce::uint32 chassisLight = 0xff2a2d33;
+    static constexpr juce::uint32 recess       = 0xff111215;
+    static constexpr juce::uint32 outline      = 0xff08090a;
+    static constexpr juce::uint32 glyph        = 0xffb4b8c0;
+
+    static juce::Colour accentColour (Accent accent) noexcept;
+
+    /** True for the states that show a control as switched on or ticked. */
+    static bool isOn (State state) noexcept;
+    static bool isOver (State state) noexcept;
+    static bool isDown (State state) noexcept;
+    static bool isDisabled (State state) noexcept;
+
+    /** Fine monochrome grain (matte finish). The same seed always gives the same pixels. */
+    static void addGrain (juce::Image& image, juce::Rectangle<int> area, float strength, int seed);
+
+    /** Horizontal brushed-metal streaks: each row gets a slowly varying brightness along x. */
+    static void addBrushing (juce::Image& image, juce::Rectangle<int> area, float strength, int seed);
+
+    /** A key cap: a rounded body filled with a top-lit gradient, a dark outline and a hairline
+        highlight along its upper edge. Pressed keys are darker and lit from below. */
+    static void drawKey (juce::Graphics& g, juce::Rectangle<float> area, float corner, juce::Colour top,
+                         juce::Colour bottom, bool pressed);
+
+    /** A recessed well: darker than its surroundings, shadowed at the top, lit at the bottom edge. */
+    static void drawWell (juce::Graphics& g, juce::Rectangle<float> area, float corner, juce::Colour fill);
+
+    /** A soft halo of light around a path (offset 0 drop shadow), drawn before the path itself.
+        Only for shapes with room around them: a halo cut by the image edge shows as a hard square. */
+    static void drawGlow (juce::Graphics& g, const juce::Path& path, juce::Colour colour, int radius);
+
+    /** Light that falls inward from the rim of a shape, for lit keys that fill their image. */
+    static void drawInnerGlow (juce::Graphics& g, const juce::Path& shape, juce::Colour colour, int radius);
+
+    /** A stroked line glyph with round ends. */
+    static void strokeGlyph (juce::Graphics& g, const juce::Path& path, juce::Colour colour, float thickness);
+
+    /** The glyph colour of a control in a state: grey, white when hovered, the accent when pressed
+        or on, dim when disabled. */
+    static juce::Colour glyphColour (State state, Accent accent) noexcept;
+
+    /** A downward chevron centred on a point. */
+    static juce::Path chevronDown (juce::Point<float> centre, float halfWidth, float height);
+
+    /** A filled triangle pointing in a direction (arrowUp .. arrowRight), centred in an area. */
+    static juce::Path arrowTriangle (juce::Rectangle<float> area, Part direction);
+};
+
+/** Each group of recipes draws into an image of the listed size (or the whole sliced picture). */
+void paintWindowFrame (juce::Image& canvas, const SliceGrid& grid);
+void paintPanelFrame (juce::Image& canvas, const SliceGrid& grid, int notchX);
+void paintAlertFrame (juce::Image& canvas, const SliceGrid& grid);
+void paintProgressBar (juce::Image& canvas, const SliceGrid& grid, Accent accent);
+
+void paintTitleButton (juce::Image& image, const SkinImageRecipe& recipe);
+void paintSliderTrack (juce::Image& image, const SkinImageRecipe& recipe);
+void paintSliderThumb (juce::Image& image, const SkinImageRecipe& recipe);
+void paintValueThumb (juce::Image& image, const SkinImageRecipe& recipe);
+void paintRangeBar (juce::Image& image, const SkinImageRecipe& recipe);
+void paintRangeThumb (juce::Image& image, const SkinImageRecipe& recipe);
+void paintFocusHighlight (juce::Image& image, const SkinImageRecipe& recipe);
+void paintComboArrow (juce::Image& image, const SkinImageRecipe& recipe);
+void paintWideComboButton (juce::Image& image, const SkinImageRecipe& recipe);
+void paintScrollButton (juce::Image& image, const SkinImageRecipe& recipe);
+void paintScrollTrack (juce::Image& image, const SkinImageRecipe& recipe);
+void paintScrollThumb (juce::Image& image, const SkinImageRecipe& recipe);
+void paintPanelButton (juce::Image& image, const SkinImageRecipe& recipe);
+void paintCheckBox (juce::Image& image, const SkinImageRecipe& recipe);
+void paintSeparator (juce::Image& image, const SkinImageRecipe& recipe);
+
+void paintAppIcon (juce::Image& image, const SkinImageRecipe& recipe);
+void paintStripButton (juce::Image& image, const SkinImageRecipe& recipe);
+void paintCardPicture (juce::Image& image, const SkinImageRecipe& recipe);

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "assets/SkinImages.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <atomic>
+
+/** The program's skin: window backgrounds, title bars and their buttons, alert boxes, progress bars,
+    scroll bars, popup menus, the menu bar, combo boxes and linear sliders, drawn from the built-in
+    skin images with a fixed colour scheme.
+
+    Every typeface name is resolved through TypefaceResolver, so the Windows typeface names of the
+    skin draw in faces that exist here. The look-and-feel must be the default one for that to happen
+    (JUCE asks only the default look-and-feel for typefaces).
+
+    Components that set one of these on themselves must reset their look-and-feel before it dies.
+*/
+class CustomLookAndFeel : public juce::LookAndFeel_V2
+{
+public:
+    CustomLookAndFeel();
+    ~CustomLookAndFeel() override;
+
+    /** The user-interface language (0..11) whose typeface alerts are drawn in; the main window sets it
+        whenever its language setting changes. Out-of-range values read as English. */
+    static void setUiLanguage (int language) noexcept;
+    static int getUiLanguage() noexcept;
+
+    /** The window background for a window of w x h, full screen or not (what
+        fillResizableWindowBackground draws, without needing a window). */
+    void drawWindowBackground (juce::Graphics& g, int w, int h, bool fullScreen);
+
+    /** "Verdana" at a height, plain: the font of every text of the skin. */
+    static juce::Font skinFont (float height);
+
+    //==============================================================================
+    juce::Typeface::Ptr getTypefaceForFont (const juce::Font&) override;
+
+    void drawAlertBox (juce::Graphics&, juce::AlertWindow&, const juce::Rectangle<int>& textArea, juce::TextLayout&) override;
+    int getAlertBoxWindowFlags() override;
+    juce::Font getAlertWindowMessageFont() override;
+    juce::Font getAlertWindowFont() override;
+
+    void drawProgressBar (juce::Graphics&, juce::ProgressBar&, int width, int height, double progress, const juce::String& textToShow) override;
+
+    void drawScrollbarButton (juce::Graphics&, juce::ScrollBar&, int width, int height, int buttonDirection,
+                              bool isScrollbarVertical, bool isMouseOverButton, bool isButtonDown) override;
+    void drawScrollbar (juce::Graphics&, juce::ScrollBar&, int x, int y, int width, int height, bool isScrollbarVertical,
+                        int thumbStartPosition, int thumbSize, bool isMouseOver, bool isMouseDown) override;
+    int getDefaultScrollbarWidth() override;
+
+    void drawPopupMenuBackground (juce::Graphics&, int width, int height) override;
+    void drawPopupMenuItem (juce::Graphics&, const juce::Rectangle<int>& area, bool isSeparator, bool isActive,
+                            bool isHighlighted, bool isTicked, bool hasSubMenu, const juce::String& text,
+                            const juce::String& shortcutKeyText, const juce::Drawable* icon,
+                            const juce::Colour* textColour) override;
+    juce::Font getPopupMenuFont() override;
+
+    void drawMenuBarBackground (juce::Graphics&, int width, int height, bool isMouseOverBar, juce::MenuBarComponent&) override;
+    juce::Font getMenuBarFont (juce::MenuBarComponent&, int itemIndex, const juce::String& itemText) override;
+    void drawMenuBarItem (juce::Graphics&, int width, int height, int itemIndex, const juce::String& itemText,
+                          bool isMouseOverItem, bool isMenuOpen, bool isMouseOverBar, juce::MenuBarComponent&) override;
+
+    void drawComboBox (juce::Graphics&, int width, int height, bool isMouseButtonDown,
+                       int buttonX, int buttonY, int buttonW, int buttonH, juce::ComboBox&) override;
+    juce::Font getComboBoxFont (juce::ComboBox&) override;
+
+    void drawLinearSlider (juce::Graphics&, int x, int y, int width, int height, float sliderPos, float minSliderPos,
+                           float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    void drawLinearSliderBackground (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
+                                     float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    void drawLinearSliderThumb (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
+                                float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    juce::Label* createSliderTextBox (juce::Slider&) override;
+
+    void fillResizableWindowBackground (juce::Graphics&, int w, int h, const juce::BorderSize<int>&, juce::ResizableWindow&) override;
+    void drawDocumentWindowTitleBar (juce::DocumentWindow&, juce::Graphics&, int w, int h, int titleSpaceX, int titleSpaceW,
+                                     const juce::Image* icon, bool drawTitleTextOnLeft) override;
+    juce::Button* createDocumentWindowButton (int buttonType) override;
+    void positionDocumentWindowButtons (juce::DocumentWindow&, int titleBarX, int titleBarY, int titleBarW, int titleBarH,
+                                        juce::Button* minimiseButton, juce::Button* maximiseButton, juce::Button* closeButton,
+                                        bool positionTitleBarButtonsOnLeft) override;
+
+protected:
+    /** A 1-pixel frame: the top and left edges in one colour, the bottom and right edges in another. */
+    static void drawBevel (juce::Graphics& g, juce::Rectangle<int> area, juce::Colour topLeft, juce::Colour bottomRight);
+
+    /** The light-over-dark frame of combo boxes and menus. */
+    static void drawInsetBevel (juce::Graphics& g, juce::Rectangle<int> area);
+
+    /** The separator line of a popup menu. */
+    static void drawMenuSeparator (juce::Graphics& g, juce::Rectangle<int> area);
+
+    /** The state image of a combo box's button among normal, over or focused, pressed and disabled. */
+    static const juce::Image& pickComboImage (juce::ComboBox& box, bool isButtonDown, const juce::Image* images);
+
+    // Typeface names: sans-serif ("Verdana"), then the platform's serif and monospaced faces.
+    juce::String sansTypefaceName, serifTypefaceName, monospacedTypefaceName;
+
+    // The images held for the life of the look-and-feel; the rest are fetched when drawn.
+    juce::Image windowPieces[9];
+    juce::Image minimiseImages[3], maximiseImages[3], closeImages[3];   // normal, over, down
+    juce::Image valueThumbRight, valueThumbLeft;
+    juce::Image comboFocusHighlight;
+    juce::Image comboArrows[4];                                          // normal, over, down, disabled
+    juce::Image sliderTrack;
+    juce::Image sliderThumb, sliderThumbHighlighted;
+
+private:
+    static std::atomic<int> uiLanguage;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CustomLookAndFeel)
+};
