@@ -1,0 +1,242 @@
+#include "SampleWavInfo.h"
+
+#include <limits>
+#include <sys/stat.h>
+
+namespace
+{
+    constexpr int maxChannels = 64;             // keeps a frame well inside the WAV reader's read block
+    constexpr int maxSampleRate = 768000;       // faster sources would make a 16 s conversion run for ages
+    constexpr int minTempo = 4000, maxTempo = 99999;
+
+    constexpr int chunkId (const char (&name)[5])
+    {
+        return (int) ((uint32_t) (uint8_t) name[0]
+                      | ((uint32_t) (uint8_t) name[1] << 8)
+                      | ((uint32_t) (uint8_t) name[2] << 16)
+                      | ((uint32_t) (uint8_t) name[3] << 24));
+    }
+
+    juce::int64 addClamped (juce::int64 position, uint64_t size)
+    {
+        const auto room = (uint64_t) (std::numeric_limits<juce::int64>::max() - position);
+        return size >= room ? std::numeric_limits<juce::int64>::max() : position + (juce::int64) size;
+    }
+
+    struct ScanResult
+    {
+        int result = sampleWavOk;
+        bool haveData = false;
+        juce::int64 dataStart = 0;
+        uint64_t dataSize = 0;          // as the header declares it
+        bool haveTempo = false, haveLoop = false;
+        int32_t tempo = 0, loop = 0;
+    };
+
+    ScanResult scanChunks (juce::InputStream& in, juce::int64 streamEnd, bool readModelChunk)
+    {
+        ScanResult scan;
+        const auto start = in.getPosition();
+        juce::int64 scanEnd;
+        bool rf64 = false;
+        uint64_t rf64DataSize = 0;
+
+        const auto id = in.readInt();
+
+        if (id == chunkId ("RF64"))
+        {
+            in.skipNextBytes (4);    // the real size is in "ds64"
+            rf64 = true;
+            scanEnd = streamEnd;     // an RF64 file without "ds64" is scanned to its end
+        }
+        else if (id == chunkId ("RIFF"))
+        {
+            const auto riffSize = (uint32_t) in.readInt();
+            scanEnd = addClamped (in.getPosition(), riffSize);
+        }
+        else
+        {
+            scan.result = sampleWavNotRiff;
+            return scan;
+        }
+
+        if (in.readInt() != chunkId ("WAVE"))
+        {
+            scan.result = sampleWavNotWave;
+            return scan;
+        }
+
+        if (rf64)
+        {
+            const auto chunkStart = in.getPosition();
+
+            if (in.readInt() == chunkId ("ds64"))
+            {
+                const auto size = (uint32_t) in.readInt();
+
+                if (size < 28)
+                {
+                    scan.result = sampleWavNotWave;
+                    return scan;
+                }
+
+                const auto chunkEnd = in.getPosition() + (juce::int64) size + (size & 1);
+                scanEnd = addClamped (start + 8, (uint64_t) in.readInt64());
+                rf64DataSize = (uint64_t) in.readInt64();
+                in.setPosition (chunkEnd);
+            }
+            else
+            {
+                in.setPosition (chunkStart);
+            }
+        }
+
+        scanEnd = juce::jmin (scanEnd, streamEnd);
+
+        // Every chunk moves the scan on by at least its 8-byte header, so the loop always ends. Empty
+        // chunks are stepped over rather than ending the scan: the WAV reader walks past some of them,
+        // and everything it will walk over must have been looked at here.
+        while (in.getPosition() < scanEnd && ! in.isExhausted())
+        {
+            const auto chunkType = in.readInt();
+            const auto size = (uint32_t) in.readInt();
+            const auto body = in.getPosition();
+            const auto chunkEnd = body + (juce::int64) size + (size & 1);
+
+            if (chunkType == chunkId ("fmt "))
+            {
+                // Shorter than PCMWAVEFORMAT: the reader would take channels and bits from whatever follows.
+                if (size < 16)
+                {
+                    scan.result = sampleWavUnsupported;
+                    return scan;
+                }
+
+                const auto formatTag = (uint16_t) in.readShort();
+
+                if (formatTag != 1 && formatTag != 3)
+                {
+                    scan.result = sampleWavUnsupported;
+                    return scan;
+                }
+            }
+            else if (chunkType == chunkId ("qzt1") && readModelChunk)
+            {
+                // A short chunk gives only the values that lie inside it.
+                if (size >= 4)
+                {
+                    const auto t = (int32_t) in.readInt();
+                    scan.haveTempo = t == 0 || (t >= minTempo && t <= maxTempo);
+                    scan.tempo = scan.haveTempo ? t : 0;
+                }
+
+                if (size >= 8)
+                {
+                    const auto l = (int32_t) in.readInt();
+                    scan.haveLoop = l == 0 || l == 1;
+                    scan.loop = scan.haveLoop ? l : 0;
+                }
+            }
+            else if (chunkType == chunkId ("data"))
+            {
+                scan.haveData = true;
+                scan.dataStart = body;
+                scan.dataSize = rf64 && size == 0xFFFFFFFFu ? rf64DataSize : size;
+            }
+
+            if (chunkEnd > streamEnd)
+            {
+                // Sample data cut short is a truncated recording: the frames that are there can be used.
+                // Any other chunk cut short is damage that the WAV reader does not survive (it can spin
+                // for ever at the end of a cut list chunk).
+                if (chunkType != chunkId ("data"))
+                    scan.result = sampleWavUnsupported;
+
+                break;
+            }
+
+            in.setPosition (chunkEnd);
+        }
+
+        return scan;
+    }
+
+    bool readerCanDecode (const juce::AudioFormatReader& reader)
+    {
+        const auto bits = (int) reader.bitsPerSample;
+
+        if (reader.usesFloatingPointData ? bits != 32 : (bits != 8 && bits != 16 && bits != 24 && bits != 32))
+            return false;
+
+        return reader.numChannels >= 1 && reader.numChannels <= (unsigned int) maxChannels
+            && reader.sampleRate > 0 && reader.sampleRate <= maxSampleRate;
+    }
+}
+
+int readSampleWavInfo (juce::InputStream& in, int32_t* loop, int32_t* tempo, double* length,
+                       bool readModelChunk, int* sampleRate)
+{
+    const auto start = in.getPosition();
+    const auto total = in.getTotalLength();
+    const auto streamEnd = total >= 0 ? total : std::numeric_limits<juce::int64>::max();
+
+    const auto scan = scanChunks (in, streamEnd, readModelChunk);
+
+    if (scan.result != sampleWavOk)
+        return scan.result;
+
+    if (! scan.haveData)
+        return sampleWavUnsupported;
+
+    in.setPosition (start);
+    juce::WavAudioFormat wav;
+    std::unique_ptr<juce::AudioFormatReader> reader (
+        wav.createReaderFor (new juce::SubregionStream (&in, start, -1, false), true));
+
+    if (reader == nullptr || ! readerCanDecode (*reader))
+        return sampleWavUnsupported;
+
+    // A truncated file claims more frames than it holds, and RF64 sizes are 64 bits wide, while a slot
+    // keeps its length in 32 bits.
+    const auto bytesPerFrame = (juce::int64) reader->numChannels * (juce::int64) (reader->bitsPerSample / 8);
+    const auto framesPresent = (streamEnd - scan.dataStart) / bytesPerFrame;
+    const auto framesDeclared = scan.dataSize / (uint64_t) bytesPerFrame;
+
+    // The reader gives up at an empty chunk of a kind it does not know, or on a negative RF64 size:
+    // samples that are there but that it cannot reach make a file it cannot read.
+    if (reader->lengthInSamples <= 0 && framesDeclared > 0 && framesPresent > 0)
+        return sampleWavUnsupported;
+    const auto frames = juce::jlimit ((juce::int64) 0, (juce::int64) std::numeric_limits<int32_t>::max(),
+                                      juce::jmin (reader->lengthInSamples, framesPresent));
+
+    if (length != nullptr)      *length = (double) frames;
+    if (sampleRate != nullptr)  *sampleRate = juce::roundToInt (reader->sampleRate);
+    if (tempo != nullptr && scan.haveTempo)  *tempo = scan.tempo;
+    if (loop != nullptr && scan.haveLoop)    *loop = scan.loop;
+
+    return sampleWavOk;
+}
+
+int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
+                       bool readModelChunk, int* sampleRate)
+{
+    // Opening a named pipe or a device for reading can block or never end: only plain files are samples.
+    if (! isRegularFile (file))
+        return sampleWavNotAFile;
+
+    juce::FileInputStream in (file);
+
+    if (in.failedToOpen())
+        return sampleWavNotAFile;
+
+    return readSampleWavInfo (in, loop, tempo, length, readModelChunk, sampleRate);
+}
+
+bool isRegularFile (const juce::File& file)
+{
+    struct stat info {};
+
+    return file.getFullPathName().isNotEmpty()
+        && ::stat (file.getFullPathName().toRawUTF8(), &info) == 0
+        && S_ISREG (info.st_mode);
+}
