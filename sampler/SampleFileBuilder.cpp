@@ -1,0 +1,129 @@
+#include "SampleFileBuilder.h"
+
+#include "SampleGain.h"
+#include "SampleWavInfo.h"
+#include "WavAudioFormatWriterQzt.h"
+
+#include <limits>
+
+namespace
+{
+    constexpr int blockFrames = 2048;
+    constexpr int resamplerBlockFrames = 128;
+
+    bool isWritableBitDepth (int bits)
+    {
+        return bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    }
+
+    uint64_t fileSizeFor (int numFrames, int numChannels, int bits)
+    {
+        const auto dataSize = (uint64_t) numFrames * (uint64_t) numChannels * (uint64_t) (bits / 8);
+        return (uint64_t) WavAudioFormatWriterQzt::headerSize + dataSize + (dataSize & 1);
+    }
+
+    bool writeSampleFile (const juce::File& source, const juce::File& destination,
+                          int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex)
+    {
+        double sourceFrames = 0;
+
+        if (readSampleWavInfo (source, nullptr, nullptr, &sourceFrames, false, nullptr) != sampleWavOk)
+            return false;
+
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatReader> reader (wav.createReaderFor (source.createInputStream().release(), true));
+
+        if (reader == nullptr || ! isWritableBitDepth ((int) reader->bitsPerSample))
+            return false;
+
+        const auto sourceRate = reader->sampleRate;
+        const auto bits = (int) reader->bitsPerSample;
+
+        // The unit's own check refuses extensible files, and the resampler carries two channels anyway.
+        const auto numChannels = juce::jmin (2, (int) reader->numChannels);
+
+        startMs = juce::jmax (0, startMs);
+
+        if (endMs == 0)
+            endMs = (int) juce::jmin ((double) std::numeric_limits<int>::max(), sourceFrames * 1000.0 / sourceRate);
+
+        const auto rangeMs = (int) juce::jlimit ((juce::int64) 0, (juce::int64) maxSampleMilliseconds,
+                                                 (juce::int64) endMs - startMs);
+
+        // Counted in whole milliseconds so that the frame count does not hang on the rounding of the ratio.
+        const auto numFrames = rangeMs * (unitSampleRate / 1000);
+
+        juce::AudioFormatReaderSource readerSource (reader.get(), false);
+        readerSource.setNextReadPosition ((juce::int64) ((double) startMs * sourceRate / 1000.0));
+
+        juce::ResamplingAudioSource resampler (&readerSource, false, 2);
+        resampler.setResamplingRatio (sourceRate / unitSampleRate);
+        resampler.prepareToPlay (resamplerBlockFrames, unitSampleRate);
+
+        if (destination.exists() && ! destination.deleteFile())
+            return false;
+
+        auto stream = std::make_unique<juce::FileOutputStream> (destination);
+
+        if (stream->failedToOpen())
+            return false;
+
+        bool written;
+
+        {
+            WavAudioFormatWriterQzt writer (numChannels, bits, loop, tempo, unitSampleRate, std::move (stream));
+            written = writeFromAudioSourceWithGain (writer, resampler, numFrames, gainIndexToAmplitude (gainIndex));
+        }
+
+        resampler.releaseResources();
+
+        if (! written)
+            return false;
+
+        // The stream's last flush and the final header happen as the writer goes, out of sight of any
+        // return value; a full disk there shows only in what reached the file.
+        double writtenFrames = -1;
+        int writtenRate = 0;
+
+        return (uint64_t) destination.getSize() == fileSizeFor (numFrames, numChannels, bits)
+            && readSampleWavInfo (destination, nullptr, nullptr, &writtenFrames, false, &writtenRate) == sampleWavOk
+            && (int) writtenFrames == numFrames
+            && writtenRate == unitSampleRate;
+    }
+}
+
+bool buildSampleFile (const juce::File& source, const juce::File& destination,
+                      int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex)
+{
+    // Only a plain file is ever replaced or cleaned up here.
+    if (destination.exists() && ! isRegularFile (destination))
+        return false;
+
+    if (writeSampleFile (source, destination, loop, tempo, startMs, endMs, gainIndex))
+        return true;
+
+    destination.deleteFile();
+    return false;
+}
+
+bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioSource& source,
+                                   int numFrames, float gain)
+{
+    juce::AudioBuffer<float> buffer (writer.getNumChannels(), blockFrames);
+
+    for (auto remaining = numFrames; remaining > 0;)
+    {
+        const auto n = juce::jmin (remaining, blockFrames);
+
+        buffer.clear (0, n);
+        source.getNextAudioBlock (juce::AudioSourceChannelInfo (&buffer, 0, n));
+        buffer.applyGain (0, n, gain);
+
+        if (! writer.writeFromAudioSampleBuffer (buffer, 0, n))
+            return false;
+
+        remaining -= n;
+    }
+
+    return true;
+}
