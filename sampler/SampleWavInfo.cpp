@@ -101,7 +101,12 @@ namespace
             const auto chunkType = in.readInt();
             const auto size = (uint32_t) in.readInt();
             const auto body = in.getPosition();
-            const auto chunkEnd = body + (juce::int64) size + (size & 1);
+            auto chunkEnd = body + (juce::int64) size + (size & 1);
+
+            // In RF64 the sample data's real size is the one in "ds64"; the reader steps over every
+            // "data" chunk by that size, and so must the scan to see the same chunks.
+            if (rf64 && chunkType == chunkId ("data") && (juce::int64) rf64DataSize > 0)
+                chunkEnd = addClamped (body, rf64DataSize + (rf64DataSize & 1));
 
             if (chunkType == chunkId ("fmt "))
             {
@@ -202,9 +207,10 @@ int readSampleWavInfo (juce::InputStream& in, int32_t* loop, int32_t* tempo, dou
     const auto framesPresent = (streamEnd - scan.dataStart) / bytesPerFrame;
     const auto framesDeclared = scan.dataSize / (uint64_t) bytesPerFrame;
 
-    // The reader gives up at an empty chunk of a kind it does not know, or on a negative RF64 size:
-    // samples that are there but that it cannot reach make a file it cannot read.
-    if (reader->lengthInSamples <= 0 && framesDeclared > 0 && framesPresent > 0)
+    // A negative RF64 size gives a negative length, which the reader's own sample reading does not
+    // survive; and the reader gives up at an empty chunk of a kind it does not know: samples that are
+    // there but that it cannot reach make a file it cannot read.
+    if (reader->lengthInSamples < 0 || (reader->lengthInSamples == 0 && framesDeclared > 0 && framesPresent > 0))
         return sampleWavUnsupported;
     const auto frames = juce::jlimit ((juce::int64) 0, (juce::int64) std::numeric_limits<int32_t>::max(),
                                       juce::jmin (reader->lengthInSamples, framesPresent));

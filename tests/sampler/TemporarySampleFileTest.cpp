@@ -23,7 +23,8 @@ protected:
         if (const char* old = std::getenv ("TMPDIR"))
             oldTmpDir = old;
 
-        root = juce::File ("/tmp").getNonexistentChildFile ("sample_file_test_", "", false);
+        root = juce::File ("/tmp").getNonexistentChildFile ("sample_file_test_" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt64()),
+                                                            "", false);
         sources = root.getChildFile ("sources");
         tmpDir = root.getChildFile ("tmp");
         sources.createDirectory();

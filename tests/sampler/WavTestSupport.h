@@ -86,7 +86,8 @@ inline Bytes pcmFile (int frames, uint32_t rate = 44100, std::function<void (Byt
 struct ScratchFolder
 {
     juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                            .getNonexistentChildFile ("wav_test_", "", false);
+                            .getNonexistentChildFile ("wav_test_" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt64()),
+                                                      "", false);
 
     ScratchFolder()   { folder.createDirectory(); }
     ~ScratchFolder()  { folder.deleteRecursively(); }
