@@ -23,6 +23,57 @@ namespace
         return size >= room ? std::numeric_limits<juce::int64>::max() : position + (juce::int64) size;
     }
 
+    /** The format chunk's values must describe samples the WAV reader decodes: integer PCM of 8, 16, 24
+        or 32 bits or 32-bit float, a sane channel count and rate. Other values send the reader down
+        paths that divide by them or never finish reading. */
+    bool formatIsDecodable (juce::InputStream& in, uint32_t size)
+    {
+        // Shorter than PCMWAVEFORMAT: the reader would take channels and bits from whatever follows.
+        if (size < 16)
+            return false;
+
+        const auto formatTag = (uint16_t) in.readShort();
+        const auto channels = (uint16_t) in.readShort();
+        const auto rate = (uint32_t) in.readInt();
+        in.readInt();                                   // bytes per second
+        in.readShort();                                 // block align
+        const auto bits = (uint16_t) in.readShort();
+
+        const bool sampleFormatOk = formatTag == 3 ? bits == 32
+                                  : formatTag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
+
+        return sampleFormatOk
+            && channels >= 1 && channels <= maxChannels
+            && rate >= 1 && rate <= (uint32_t) maxSampleRate;
+    }
+
+    /** The reader reads every label, note and text region of a cue list, trusting their sizes: each must
+        lie inside the list and be long enough for its fixed fields, or it reads past them (and, with a
+        size near 2 GiB, computes a length that overflows). */
+    bool cueTextsAreWhole (juce::InputStream& in, juce::int64 pos, juce::int64 listBodyEnd, juce::int64 listEnd)
+    {
+        while (pos < listEnd)
+        {
+            if (pos + 8 > listBodyEnd || ! in.setPosition (pos))
+                return false;
+
+            const auto type = in.readInt();
+            const auto size = (uint32_t) in.readInt();
+            const auto body = pos + 8;
+
+            if (body + (juce::int64) size > listBodyEnd)
+                return false;
+
+            if (((type == chunkId ("labl") || type == chunkId ("note")) && size < 4)
+                || (type == chunkId ("ltxt") && size < 20))
+                return false;
+
+            pos = body + (juce::int64) size + (size & 1);
+        }
+
+        return true;
+    }
+
     struct ScanResult
     {
         int result = sampleWavOk;
@@ -110,16 +161,15 @@ namespace
 
             if (chunkType == chunkId ("fmt "))
             {
-                // Shorter than PCMWAVEFORMAT: the reader would take channels and bits from whatever follows.
-                if (size < 16)
+                if (! formatIsDecodable (in, size))
                 {
                     scan.result = sampleWavUnsupported;
                     return scan;
                 }
-
-                const auto formatTag = (uint16_t) in.readShort();
-
-                if (formatTag != 1 && formatTag != 3)
+            }
+            else if (chunkType == chunkId ("LIST") && size >= 4 && chunkEnd <= streamEnd)
+            {
+                if (in.readInt() == chunkId ("adtl") && ! cueTextsAreWhole (in, body + 4, body + size, chunkEnd))
                 {
                     scan.result = sampleWavUnsupported;
                     return scan;

@@ -28,7 +28,7 @@ std::vector<std::vector<uint8_t>> seedFiles (const ScratchFolder& scratch)
     seeds.push_back (toBytes (ours));
     writeQztWav (ours, 1, 44100, 8, 0, 9000, 61, fn);
     seeds.push_back (toBytes (ours));
-    writeQztWav (ours, 3, 48000, 24, 0, 0, 20, fn);
+    writeFrameworkWav (ours, 3, 48000, 24, 20, fn);
     seeds.push_back (toBytes (ours));
 
     juce::StringPairArray metadata (juce::WavAudioFormat::createBWAVMetadata ("take", "tessalin", "ref",
@@ -124,6 +124,13 @@ TEST (SampleWavInfoFuzz, MutatedFilesGiveAResultAndAcceptedOnesDecode)
 {
     ScratchFolder scratch;
     const auto seeds = seedFiles (scratch);
+
+    for (const auto& seed : seeds)
+    {
+        juce::MemoryInputStream in (seed.data(), seed.size(), false);
+        ASSERT_EQ (readSampleWavInfo (in, nullptr, nullptr, nullptr, true, nullptr), sampleWavOk) << &seed - seeds.data();
+    }
+
     // Longer or different runs: WAV_FUZZ_SEED and WAV_FUZZ_ITERATIONS.
     const auto* seedText = std::getenv ("WAV_FUZZ_SEED");
     const auto* iterationsText = std::getenv ("WAV_FUZZ_ITERATIONS");

@@ -174,6 +174,11 @@ TEST (SampleWavInfo, FilesTheReaderCannotDecodeAreRefused)
     EXPECT_EQ (check (withFmt (1, 2, 768000, 16)).result, sampleWavOk);
     EXPECT_EQ (check (withFmt (1, 2, 768001, 16)).result, sampleWavUnsupported);
 
+    // Values that send the reader into a division of the most negative int by -1.
+    auto trap = riffWave();
+    trap.chunk ("fmt ", 16).u16 (1).u16 (2).u32 (0xFFFFFFFF).u32 (0x80000000).u16 (4).u16 (0xFFFF).chunk ("data", 8).fill (8);
+    EXPECT_EQ (check (trap.closeRiff()).result, sampleWavUnsupported);
+
     auto noFmt = riffWave();
     noFmt.chunk ("data", 8).fill (8);
     EXPECT_EQ (check (noFmt.closeRiff()).result, sampleWavUnsupported);
@@ -255,6 +260,20 @@ TEST (SampleWavInfo, ChunkScanSurvivesOddSizesAndBrokenChunks)
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ (check (cutList).result, sampleWavUnsupported);
     EXPECT_LT (std::chrono::steady_clock::now() - started, std::chrono::seconds (1));
+
+    // Cue texts are read by their own sizes, which must stay inside their list and cover their fields.
+    auto cueList = [] (const char* type, uint32_t size, uint32_t listExtra = 0)
+    {
+        auto b = pcmFile (10);
+        b.chunk ("LIST", 4 + 8 + 24 + listExtra).id ("adtl").chunk (type, size).u32 (1).fill (20 + listExtra, 'a');
+        return b.closeRiff();
+    };
+    EXPECT_EQ (check (cueList ("labl", 24)).length, 10);
+    EXPECT_EQ (check (cueList ("ltxt", 24)).length, 10);
+    EXPECT_EQ (check (cueList ("labl", 2)).result, sampleWavUnsupported);
+    EXPECT_EQ (check (cueList ("ltxt", 12)).result, sampleWavUnsupported);
+    EXPECT_EQ (check (cueList ("labl", 0x80000002)).result, sampleWavUnsupported);
+    EXPECT_EQ (check (cueList ("note", 24, 6)).result, sampleWavUnsupported);   // a 6-byte tail that is no entry
 
     // A missing final pad byte is damage too, except on the sample data.
     auto unpadded = pcmFile (10);
