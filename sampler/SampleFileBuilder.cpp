@@ -5,11 +5,29 @@
 #include "WavAudioFormatWriterQzt.h"
 
 #include <limits>
+#include <vector>
 
 namespace
 {
     constexpr int blockFrames = 2048;
     constexpr int resamplerBlockFrames = 128;
+
+    void floatsToFullScaleIntegers (const float* source, int* dest, int num) noexcept
+    {
+        // Clipped at full scale, never wrapped; a NaN from a damaged float source becomes silence.
+        // Scaling by 2^31 is exact in float, and the largest float below 1 keeps the top 24 bits at
+        // full scale. Written without branches so that the loop vectorises.
+        constexpr float belowOne = 1.0f - 1.0f / (1 << 24);
+
+        for (int i = 0; i < num; ++i)
+        {
+            auto x = source[i];
+            x = x == x ? x : 0.0f;
+            x = x > -1.0f ? x : -1.0f;
+            x = x < belowOne ? x : belowOne;
+            dest[i] = (int) (x * 2147483648.0f);
+        }
+    }
 
     bool isWritableBitDepth (int bits)
     {
@@ -109,7 +127,20 @@ bool buildSampleFile (const juce::File& source, const juce::File& destination,
 bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioSource& source,
                                    int numFrames, float gain)
 {
-    juce::AudioBuffer<float> buffer (writer.getNumChannels(), blockFrames);
+    const auto numChannels = writer.getNumChannels();
+    juce::AudioBuffer<float> buffer (numChannels, blockFrames);
+
+    // Integer writers take full-scale 32-bit samples; converting here, saturating at full scale, spares
+    // the framework's per-sample double conversion and its scratch allocations on every block.
+    juce::HeapBlock<int> integers;
+    std::vector<const int*> channels ((size_t) numChannels + 1, nullptr);
+
+    if (! writer.isFloatingPoint())
+        integers.malloc ((size_t) numChannels * blockFrames);
+
+    for (int c = 0; c < numChannels; ++c)
+        channels[(size_t) c] = writer.isFloatingPoint() ? reinterpret_cast<const int*> (buffer.getReadPointer (c))
+                                                        : integers + (size_t) c * blockFrames;
 
     for (auto remaining = numFrames; remaining > 0;)
     {
@@ -119,7 +150,11 @@ bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioS
         source.getNextAudioBlock (juce::AudioSourceChannelInfo (&buffer, 0, n));
         buffer.applyGain (0, n, gain);
 
-        if (! writer.writeFromAudioSampleBuffer (buffer, 0, n))
+        if (! writer.isFloatingPoint())
+            for (int c = 0; c < numChannels; ++c)
+                floatsToFullScaleIntegers (buffer.getReadPointer (c), integers + (size_t) c * blockFrames, n);
+
+        if (! writer.write (channels.data(), n))
             return false;
 
         remaining -= n;

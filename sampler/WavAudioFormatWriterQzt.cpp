@@ -61,7 +61,7 @@ WavAudioFormatWriterQzt::WavAudioFormatWriterQzt (int numChannelsToWrite, int bi
 
 WavAudioFormatWriterQzt::~WavAudioFormatWriterQzt()
 {
-    // The base class deletes the stream after this body has run.
+    // The base class deletes the stream after this body has run, and must be the only one to.
     if (output == nullptr)
         return;
 
@@ -75,7 +75,8 @@ WavAudioFormatWriterQzt::~WavAudioFormatWriterQzt()
         writeHeader();
     }
 
-    output->flush();
+    // No flush here: a file stream's flush forces the data to disk, which a temporary sample file
+    // does not need; deleting the stream writes out its buffer.
 }
 
 bool WavAudioFormatWriterQzt::write (const int** samples, int numSamples)
