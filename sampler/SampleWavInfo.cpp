@@ -74,6 +74,45 @@ namespace
         return true;
     }
 
+    /** The reader parses "axml" and "iXML" chunks with a recursive XML parser that has no depth limit,
+        so deeply nested elements overflow its stack. Real metadata nests a handful of levels; counting
+        every "<x" as a level and every "</" or "/>" as its end over-estimates, which only errs on the
+        safe side. */
+    bool xmlIsShallow (juce::InputStream& in, uint32_t size)
+    {
+        constexpr int maxDepth = 200;
+        char block[8192];
+        int depth = 0;
+        char previous = 0;
+
+        for (auto left = (juce::int64) size; left > 0;)
+        {
+            const auto got = in.read (block, (int) juce::jmin ((juce::int64) sizeof (block), left));
+
+            if (got <= 0)
+                break;
+
+            for (int i = 0; i < got; ++i)
+            {
+                const auto c = block[i];
+
+                if (previous == '<')
+                    depth += (c == '/') ? -1 : (c == '?' || c == '!') ? 0 : 1;
+                else if (previous == '/' && c == '>')
+                    --depth;
+
+                if (depth > maxDepth)
+                    return false;
+
+                previous = c;
+            }
+
+            left -= got;
+        }
+
+        return true;
+    }
+
     struct ScanResult
     {
         int result = sampleWavOk;
@@ -175,6 +214,14 @@ namespace
                     return scan;
                 }
             }
+            else if (chunkType == chunkId ("axml") || chunkType == chunkId ("iXML"))
+            {
+                if (! xmlIsShallow (in, size))
+                {
+                    scan.result = sampleWavUnsupported;
+                    return scan;
+                }
+            }
             else if (chunkType == chunkId ("qzt1") && readModelChunk)
             {
                 // A short chunk gives only the values that lie inside it.
@@ -262,6 +309,7 @@ int readSampleWavInfo (juce::InputStream& in, int32_t* loop, int32_t* tempo, dou
     // there but that it cannot reach make a file it cannot read.
     if (reader->lengthInSamples < 0 || (reader->lengthInSamples == 0 && framesDeclared > 0 && framesPresent > 0))
         return sampleWavUnsupported;
+
     const auto frames = juce::jlimit ((juce::int64) 0, (juce::int64) std::numeric_limits<int32_t>::max(),
                                       juce::jmin (reader->lengthInSamples, framesPresent));
 

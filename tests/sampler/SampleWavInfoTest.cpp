@@ -275,6 +275,29 @@ TEST (SampleWavInfo, ChunkScanSurvivesOddSizesAndBrokenChunks)
     EXPECT_EQ (check (cueList ("labl", 0x80000002)).result, sampleWavUnsupported);
     EXPECT_EQ (check (cueList ("note", 24, 6)).result, sampleWavUnsupported);   // a 6-byte tail that is no entry
 
+    // XML metadata is parsed by a recursive parser: it must not nest deeper than any real metadata.
+    auto xmlChunk = [] (const std::string& xml)
+    {
+        auto b = pcmFile (10);
+        b.chunk ("iXML", (uint32_t) xml.size());
+
+        for (auto c : xml)
+            b.u8 ((uint8_t) c);
+
+        if (xml.size() & 1)
+            b.u8 (0);
+
+        return b.closeRiff();
+    };
+
+    std::string deep, shallow = "<?xml version=\"1.0\"?><BWFXML><PROJECT>take</PROJECT><NOTE/></BWFXML>";
+
+    for (int i = 0; i < 50000; ++i)
+        deep += "<a>";
+
+    EXPECT_EQ (check (xmlChunk (shallow)).length, 10);
+    EXPECT_EQ (check (xmlChunk (deep)).result, sampleWavUnsupported);
+
     // A missing final pad byte is damage too, except on the sample data.
     auto unpadded = pcmFile (10);
     unpadded.chunk ("note", 3).fill (3, 0xAB);
