@@ -48,8 +48,14 @@ namespace
         if (readSampleWavInfo (source, nullptr, nullptr, &sourceFrames, false, nullptr) != sampleWavOk)
             return false;
 
+        // The file may have gone since it was checked.
+        auto input = source.createInputStream();
+
+        if (input == nullptr)
+            return false;
+
         juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatReader> reader (wav.createReaderFor (source.createInputStream().release(), true));
+        std::unique_ptr<juce::AudioFormatReader> reader (wav.createReaderFor (input.release(), true));
 
         if (reader == nullptr || ! isWritableBitDepth ((int) reader->bitsPerSample))
             return false;
@@ -57,7 +63,8 @@ namespace
         const auto sourceRate = reader->sampleRate;
         const auto bits = (int) reader->bitsPerSample;
 
-        // The unit's own check refuses extensible files, and the resampler carries two channels anyway.
+        // Our own check refuses the extensible files that more channels would need, and the resampler
+        // carries two channels anyway.
         const auto numChannels = juce::jmin (2, (int) reader->numChannels);
 
         startMs = juce::jmax (0, startMs);
