@@ -7,7 +7,8 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 BUILD_TYPE="${BUILD_TYPE:-Release}"
 
 PACKAGES=(juce-modules-source build-essential cmake ninja-build pkg-config libgtest-dev
-          xvfb xauth x11-apps x11-utils strace imagemagick ccache fonts-dejavu-core fonts-noto-cjk)
+          xvfb xauth x11-apps x11-utils strace imagemagick ccache fonts-dejavu-core fonts-noto-cjk
+          sndfile-programs sox)
 
 install_missing_packages()
 {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <juce_audio_formats/juce_audio_formats.h>
+
+/** What the unit plays: 48 kHz samples of at most 16 seconds. */
+constexpr int unitSampleRate = 48000;
+constexpr int maxSampleMilliseconds = 16000;
+
+/** Writes the file the unit gets for one slot: the range startMs..endMs of source (endMs 0 = to the end,
+    at most 16 s), resampled to 48 kHz, with the slot's gain applied, in the source's bit depth, as at most
+    two channels, with tempo and loop in the file's "qzt1" chunk. Any file at destination is replaced.
+
+    Returns false when the source fails the sample check or cannot be read, or when the file cannot be
+    written completely; destination is then deleted, so a half-written file is never left to be copied
+    beside a document or onto a card. */
+bool buildSampleFile (const juce::File& source, const juce::File& destination,
+                      int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex);
+
+/** Pulls numFrames frames from source in blocks of up to 2,048, multiplies them by gain and writes them
+    through writer; false as soon as the writer refuses a block. */
+bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioSource& source,
+                                   int numFrames, float gain);
