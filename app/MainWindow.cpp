@@ -8,6 +8,8 @@
 #include "app/MainView.h"
 #include "app/MenuView.h"
 #include "app/MessageTexts.h"
+#include "assets/SkinImages.h"
+#include "sampler/SampleWavInfo.h"
 
 namespace
 {
@@ -56,6 +58,7 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     addKeyListener (commandManager.getKeyMappings());
     setContentOwned (mainView, false);
 
+    setIcon (SkinImages::get (SkinImageId::appIcon));
     setUsingNativeTitleBar (false);
     setTitleBarHeight (ContentLayout::titleBarHeight);
     setTitleBarTextCentred (false);
@@ -83,38 +86,44 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
 
     // Whatever start-up did to the document is the starting point, not an edit to undo.
     juce::Thread::sleep (linkSettleMilliseconds);
-    undoHistory.clear();
-    settingsModified = false;
+    editController.getHistory().clear();
+    editController.setSettingsModified (false);
 }
 
 MainWindow::~MainWindow()
 {
+    // The link's thread reaches into this window; it stops first.
+    editController.setLink (nullptr);
+    midiLink.reset();
+
     closeMenus();
     setMenuBar (nullptr);
     clearContentComponent();
-    undoHistory.clear();
+    editController.getHistory().clear();
 }
 
 //==============================================================================
 void MainWindow::createMidiLink()
 {
-    // The link connects to the unit here, on the message thread, and starts its own thread; with no
-    // link built in, the program runs offline and the Sync button stays disabled.
+    // The link connects to the unit here, on the message thread, and starts its own thread; where the
+    // system has no MIDI, it simply stays disconnected and the Sync button disabled.
+    midiLink = std::make_unique<MidiThread> (*this, bodyColorIndex.load());
+    editController.setLink (midiLink.get());
 }
 
 bool MainWindow::isLinkPortBusy() const noexcept
 {
-    return false;
+    return midiLink != nullptr && midiLink->isPortBusy();
 }
 
 bool MainWindow::linkHasOpenOutput() const noexcept
 {
-    return false;
+    return midiLink != nullptr && midiLink->isConnected();
 }
 
 int MainWindow::getLinkUnitColour() const noexcept
 {
-    return 0;
+    return midiLink != nullptr ? midiLink->getUnitColour() : 0;
 }
 
 void MainWindow::setDeviceConnected (bool connected)
@@ -238,8 +247,11 @@ juce::Component* MainWindow::getOpenPanel (PanelKind kind) const noexcept
 
 int MainWindow::showAlert (const LocalisedText& text, AlertKind kind)
 {
-    const auto message = text[language];
+    return showAlertText (text[language], kind);
+}
 
+int MainWindow::showAlertText (const juce::String& message, AlertKind kind)
+{
     if (kind == AlertKind::question)
         return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, {}, message,
                                                    "OK", "CANCEL", this) ? 0 : -1;
@@ -327,6 +339,12 @@ bool MainWindow::performCommand (juce::CommandID commandID)
             toggleEffectBrowser();
             return true;
 
+        case CommandTable::undo:            undo();                         return true;
+        case CommandTable::redo:            redo();                         return true;
+        case CommandTable::sync:            setSyncOn (! isSyncOn());       return true;
+        case CommandTable::updateSetting:   updateSetting();                return true;
+        case CommandTable::version:         showVersion();                  return true;
+
         default:
             return false;
     }
@@ -348,11 +366,10 @@ juce::File MainWindow::temporaryFileForSlot (int slotIndex)
     return samplerWindow.getTemporaryFile (slotIndex);
 }
 
-int MainWindow::readSampleWavInfo (const juce::File& file, int32_t*, int32_t*, double*, bool, int*)
+int MainWindow::readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
+                                   bool readModelChunk, int* sampleRate)
 {
-    // Until the sampler's WAV check is built in, a slot keeps the loop flag and tempo it was stored
-    // with; only the file's presence is known.
-    return file.existsAsFile() ? 0 : 1;
+    return ::readSampleWavInfo (file, loop, tempo, length, readModelChunk, sampleRate);
 }
 
 void MainWindow::refreshPanel()
@@ -364,4 +381,37 @@ void MainWindow::samplesReloaded()
 {
     if (samplerWindow.isVisible())
         samplerWindow.createTemporaryFiles (true);
+}
+
+//==============================================================================
+bool MainWindow::isSyncOn()
+{
+    return menuButtons.isSyncOn();
+}
+
+void MainWindow::setSyncOn (bool shouldBeOn)
+{
+    if (shouldBeOn == menuButtons.isSyncOn())
+        return;
+
+    menuButtons.setSyncOn (shouldBeOn);
+
+    if (shouldBeOn)
+        syncWithDevice();
+}
+
+void MainWindow::placeEffectBrowser()
+{
+    if (effectBrowser.isVisible() && effectBrowser.getBounds().intersects (getBounds()))
+        effectBrowser.setBounds (ContentLayout::effectBrowserBesideRightEdge (getBounds(), effectBrowser.getBounds()));
+}
+
+void MainWindow::rebuildSamplerFiles()
+{
+    samplerWindow.createTemporaryFiles (samplerWindow.isVisible());
+}
+
+void MainWindow::showVersion (const juce::String& unitVersionText)
+{
+    showAlertText (versionMessage (language, ApplicationInfo::version, unitVersionText), AlertKind::information);
 }

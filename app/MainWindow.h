@@ -2,6 +2,9 @@
 
 #include "DeviceSettings.h"
 #include "DocumentFiles.h"
+#include "EditController.h"
+#include "MidiLinkHost.h"
+#include "MidiThread.h"
 #include "SettingsHistory.h"
 #include "UserMessage.h"
 #include "app/LocalisedText.h"
@@ -31,7 +34,9 @@ class MenuView;
 class MainWindow : public juce::DocumentWindow,
                    public juce::Button::Listener,
                    public juce::KeyListener,
-                   public DocumentFileHost
+                   public DocumentFileHost,
+                   public EditControllerHost,
+                   public MidiLinkHost
 {
 public:
     enum PanelKind { exportPanel = 0, importPanel = 1, settingsPanel = 2 };
@@ -64,6 +69,9 @@ public:
     int showAlert (const LocalisedText& text, AlertKind kind);
     void showAlert (UserMessage message, AlertKind kind) override;
 
+    /** The same for a text that is already in the current language (the filled Version message). */
+    int showAlertText (const juce::String& text, AlertKind kind);
+
     //==============================================================================
     /** The body colour of the whole program (0 black, 1 white, 2 platinum). May be called from the
         MIDI link's thread. */
@@ -92,13 +100,28 @@ public:
     void setLanguage (int newLanguage) noexcept     { language = clampUiLanguage (newLanguage); }
     void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
 
-    bool isDocumentModified() const noexcept        { return settingsModified; }
-    void setDocumentModified (bool modified) noexcept { settingsModified = modified; }
+    bool isDocumentModified() const noexcept        { return editController.isSettingsModified(); }
+    void setDocumentModified (bool modified) noexcept { editController.setSettingsModified (modified); }
     bool isSamplerModified() const noexcept         { return samplerModified; }
     void setSamplerModified (bool modified) noexcept  { samplerModified = modified; }
 
     /** Quitting asks first while either the document or the sampler data is unsaved. */
-    bool hasUnsavedChanges() const noexcept         { return settingsModified || samplerModified; }
+    bool hasUnsavedChanges() const noexcept         { return isDocumentModified() || samplerModified; }
+
+    //==============================================================================
+    // Editing and the unit: see EditController.
+    bool commitSettingsChange()                     { return editController.commitSettingsChange(); }
+    void undo()                                     { editController.undo(); }
+    void redo()                                     { editController.redo(); }
+    bool sendSettingsToDevice (bool forced)         { return editController.sendSettingsToDevice (forced); }
+    void syncWithDevice()                           { editController.syncWithDevice(); }
+    void updateSetting()                            { editController.updateSetting(); }
+    void showVersion()                              { editController.showVersion(); }
+    EditController& getEditController() noexcept    { return editController; }
+    MidiThread* getMidiLink() const noexcept        { return midiLink.get(); }
+
+    /** The Sync switch of the menu strip: on sends every committed edit to the unit. */
+    void setSyncOn (bool shouldBeOn);
 
     //==============================================================================
     /** The MIDI link found the unit's port held by another program when it was created. */
@@ -124,7 +147,7 @@ public:
     SamplerWindow& getSamplerWindow() noexcept      { return samplerWindow; }
     Body& getBody() noexcept                        { return body; }
     PointerState& getPointerState() noexcept        { return pointer; }
-    SettingsHistory& getUndoHistory() noexcept      { return undoHistory; }
+    SettingsHistory& getUndoHistory() noexcept      { return editController.getHistory(); }
     MainView* getMainView() const noexcept          { return mainView; }
     MenuView* getMenuView() const noexcept          { return menuView; }
     ContentView* getContentView() const noexcept    { return contentView; }
@@ -138,6 +161,12 @@ public:
                            bool readModelChunk, int* sampleRate) override;
     void refreshPanel() override;
     void samplesReloaded() override;
+
+    // EditControllerHost
+    bool isSyncOn() override;
+    void placeEffectBrowser() override;
+    void rebuildSamplerFiles() override;
+    void showVersion (const juce::String& unitVersionText) override;
 
 private:
     void createMidiLink();
@@ -168,11 +197,12 @@ private:
     SamplerWindow samplerWindow;
     Body body;
 
-    SettingsHistory undoHistory;
+    EditController editController { current, lastSent, *this };
+    std::unique_ptr<MidiThread> midiLink;
     std::unique_ptr<juce::Component> openPanels[3];
 
     bool browserWasVisible = false, samplerWasVisible = false;
-    bool settingsModified = false, samplerModified = false;
+    bool samplerModified = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

@@ -1,5 +1,8 @@
 #include "app/MenuButtons.h"
 
+#include "assets/SkinImages.h"
+#include "widgets/CustomLookAndFeel.h"
+
 #include <array>
 
 namespace
@@ -8,6 +11,16 @@ namespace
 constexpr std::array<const char*, MenuButtons::numButtons> names { "Sync", "Export", "Import", "Save", "Load",
                                                                   "Effect Browser", "Settings" };
 constexpr std::array<int, MenuButtons::numButtons> xPositions { 0, 208, 104, 416, 312, 520, 624 };
+
+// Each button's face (normal, and pressed or switched on) in member order.
+constexpr std::array<SkinImageId, MenuButtons::numButtons> normalFaces {
+    SkinImageId::stripSyncNormal, SkinImageId::stripExportNormal, SkinImageId::stripImportNormal,
+    SkinImageId::stripSaveNormal, SkinImageId::stripLoadNormal, SkinImageId::stripBrowserNormal,
+    SkinImageId::stripSettingsNormal
+};
+
+// Where each face leaves room for its caption.
+const juce::Rectangle<int> captionArea { 10, 52, 72, 16 };
 } // namespace
 
 MenuButtons::MenuButtons()
@@ -22,6 +35,15 @@ void MenuButtons::setDeviceConnected (bool connected)
         return;
 
     deviceConnected = connected;
+    repaint (buttonBounds (0));
+}
+
+void MenuButtons::setSyncOn (bool shouldBeOn)
+{
+    if (shouldBeOn == syncOn)
+        return;
+
+    syncOn = shouldBeOn;
     repaint (buttonBounds (0));
 }
 
@@ -40,18 +62,17 @@ juce::Rectangle<int> MenuButtons::buttonBounds (int index)
 
 void MenuButtons::paint (juce::Graphics& g)
 {
-    g.setFont (13.0f);
-
     for (int i = 0; i < numButtons; ++i)
     {
-        const auto area = buttonBounds (i).toFloat().reduced (2.0f);
-        const bool greyed = i == 0 && ! deviceConnected;
+        const auto area = buttonBounds (i);
+        const bool offline = i == 0 && ! deviceConnected;
+        const auto face = offline ? SkinImageId::stripSyncOffline
+                                  : (i == 0 && syncOn ? SkinImageId::stripSyncDown : normalFaces[(size_t) i]);
 
-        g.setColour (juce::Colour (greyed ? 0xff2a2a2a : 0xff33363c));
-        g.fillRoundedRectangle (area, 6.0f);
-        g.setColour (juce::Colour (greyed ? 0xff505050 : 0xff8a8f99));
-        g.drawRoundedRectangle (area, 6.0f, 1.0f);
-        g.setColour (juce::Colour (greyed ? 0xff606060 : 0xfff8f8f8));
-        g.drawFittedText (buttonName (i), area.toNearestInt().reduced (4), juce::Justification::centredBottom, 2);
+        g.drawImageAt (SkinImages::get (face), area.getX(), area.getY());
+
+        g.setFont (CustomLookAndFeel::skinFont (11.0f));
+        g.setColour (juce::Colour (offline ? 0xff6a6d72 : 0xffd8dadf));
+        g.drawFittedText (buttonName (i), captionArea + area.getPosition(), juce::Justification::centred, 1);
     }
 }

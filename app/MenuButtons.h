@@ -21,6 +21,10 @@ public:
     void setDeviceConnected (bool connected);
     bool isDeviceConnected() const noexcept     { return deviceConnected; }
 
+    /** The Sync switch: while on, every committed edit goes to the unit. */
+    void setSyncOn (bool shouldBeOn);
+    bool isSyncOn() const noexcept              { return syncOn; }
+
     /** The button names in member order and their places along the strip. */
     static juce::String buttonName (int index);
     static juce::Rectangle<int> buttonBounds (int index);
@@ -29,6 +33,7 @@ public:
 
 private:
     bool deviceConnected = true;
+    bool syncOn = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MenuButtons)
 };

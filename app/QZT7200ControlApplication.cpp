@@ -3,6 +3,8 @@
 #include "app/ApplicationInfo.h"
 #include "app/ContentLayout.h"
 #include "app/MessageTexts.h"
+#include "assets/SkinImages.h"
+#include "widgets/CustomLookAndFeel.h"
 
 #include <new>
 
@@ -24,7 +26,7 @@ QZT7200ControlApplication::QZT7200ControlApplication()
 
     currentDocument = createDeviceSettings();
     lastSentDocument = createDeviceSettings();
-    lookAndFeel = std::make_unique<juce::LookAndFeel_V4>();
+    lookAndFeel = std::make_unique<CustomLookAndFeel>();
     mainWindow = std::make_unique<MainWindow> (*currentDocument, *lastSentDocument, pointerState);
 }
 
@@ -51,15 +53,10 @@ void QZT7200ControlApplication::initialise (const juce::String&)
 
     systemQuitRequests = std::make_unique<SystemQuitRequests> ([this] { systemRequestedQuit(); });
 
-    // The framework draws a family that the system lacks with no glyphs at all, so the skin's own
-    // typeface only becomes the default where it can be drawn.
-    if (juce::Font::findAllTypefaceNames().contains (uiTypefaceName))
-    {
-        lookAndFeel->setDefaultSansSerifTypefaceName (uiTypefaceName);
-        juce::LookAndFeel::getDefaultLookAndFeel().setDefaultSansSerifTypefaceName (uiTypefaceName);
-    }
-
+    // The skin's look-and-feel resolves its Windows typeface names to faces installed here, so the
+    // skin's typeface can be the default even where no font of that name exists.
     juce::LookAndFeel::setDefaultLookAndFeel (lookAndFeel.get());
+    lookAndFeel->setDefaultSansSerifTypefaceName (uiTypefaceName);
 
     if (auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (window.getScreenBounds()))
         window.setBounds (ContentLayout::centredMainWindow (display->userArea));
@@ -97,6 +94,7 @@ void QZT7200ControlApplication::initialise (const juce::String&)
     browser.setVisible (stored.effectBrowserAtStartup);
 
     window.takeStoredSettings (stored);
+    CustomLookAndFeel::setUiLanguage (window.getLanguage());
     window.setBodyColor (stored.bodyColor);
     window.setBodyColorMode (stored.bodyColorMode);
     window.applyBodyColorMode();

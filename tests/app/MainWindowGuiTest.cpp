@@ -174,3 +174,25 @@ TEST_F (MainWindowGuiTest, KeysAndCommandsReachTheirTargetsFromEveryWindow)
     browser.closeButtonPressed();
     EXPECT_FALSE (browser.isVisible());
 }
+
+TEST_F (MainWindowGuiTest, EditsGoThroughTheWindowsCommandsAndComeBackOnUndo)
+{
+    // No unit here: edits are recorded and flagged, nothing can be sent.
+    current->scene[spiralUp][1] = 2;
+    ASSERT_TRUE (window->commitSettingsChange());
+    EXPECT_TRUE (window->isDocumentModified());
+    EXPECT_TRUE (window->hasUnsavedChanges());
+    EXPECT_EQ (lastSent->scene[spiralUp][1], 2);
+
+    ASSERT_TRUE (window->performCommand (CommandTable::undo));
+    EXPECT_EQ (current->scene[spiralUp][1], 0);
+    ASSERT_TRUE (window->performCommand (CommandTable::redo));
+    EXPECT_EQ (current->scene[spiralUp][1], 2);
+
+    EXPECT_FALSE (window->isSyncOn());
+    window->performCommand (CommandTable::sync);
+    EXPECT_TRUE (window->isSyncOn());
+    EXPECT_TRUE (window->getMenuButtons().isSyncOn());
+    EXPECT_FALSE (window->sendSettingsToDevice (true)) << "nothing to send to without a unit";
+    EXPECT_TRUE (window->isDocumentModified());
+}
