@@ -1,0 +1,71 @@
+// 10,000 commits of one parameter value each, on a document whose 16 slots are in use: the memory
+// the undo history then holds and the median time of one commit. Prints "name: value" lines.
+#include "DocumentKeys.h"
+#include "EditController.h"
+
+#include <juce_events/juce_events.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace
+{
+struct SilentHost : EditControllerHost
+{
+    bool isSyncOn() override                                { return true; }
+    void placeEffectBrowser() override                      {}
+    void refreshPanel() override                            {}
+    void rebuildSamplerFiles() override                     {}
+    void showAlert (UserMessage, AlertKind) override        {}
+    void showVersion (const juce::String&) override         {}
+};
+} // namespace
+
+int main()
+{
+    juce::ScopedJuceInitialiser_GUI juce;
+
+    auto current = createDeviceSettings();
+    resetDeviceSettings (*current, false);
+    for (int i = 0; i < numUnitSlots; ++i)
+        setSlotPath (samplerSlot (*current, i), "/home/dj/Samples/slot-" + juce::String (i) + ".wav");
+    auto lastSent = std::make_unique<DeviceSettings> (*current);
+
+    SilentHost host;
+    EditController controller (*current, *lastSent, host);
+
+    // Every value the document format carries, so that each change is an edit.
+    std::vector<int32_t*> values;
+    for (int c = 0; c < DocumentKeys::numCategories; ++c)
+    {
+        const auto& category = DocumentKeys::categories()[c];
+        for (int e = 0; e < category.numEffects; ++e)
+            for (int k = 0; k < category.effects[e].numKeys; ++k)
+                values.push_back (&DocumentKeys::value (*current, category.category, category.effects[e].effectIndex,
+                                                        category.effects[e].keys[k].valueIndex));
+    }
+
+    constexpr int commits = 10000;
+    std::vector<double> times;
+    times.reserve (commits);
+    int recorded = 0;
+
+    for (int i = 0; i < commits; ++i)
+    {
+        auto& value = *values[(size_t) i % values.size()];
+        value = value == 0 ? 1 : 0;
+
+        const auto start = std::chrono::steady_clock::now();
+        recorded += controller.commitSettingsChange() ? 1 : 0;
+        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
+    }
+
+    std::sort (times.begin(), times.end());
+    std::printf ("history_mb_10000: %.2f\n", (double) controller.getHistory().getMemoryUsage() / (1024.0 * 1024.0));
+    std::printf ("commit_one_value_ms: %.4f\n", times[times.size() / 2]);
+    std::printf ("commit_one_value_p99_ms: %.4f\n", times[times.size() * 99 / 100]);
+    std::printf ("history_entries: %d\n", controller.getHistory().getNumEntries());
+    return recorded == commits ? 0 : 1;
+}
