@@ -27,19 +27,11 @@ constexpr LocalisedText menuTexts[] = {
 };
 
 static_assert (std::size (menuTexts) == (size_t) MenuName::numNames, "one table per menu or command name");
-
-constexpr LocalisedText noText = LocalisedText::sameInEveryLanguage ("");
 } // namespace
 
 const LocalisedText& menuText (MenuName name) noexcept
 {
-    const auto index = (size_t) name;
-
-    if (index < std::size (menuTexts))
-        return menuTexts[index];
-
-    jassertfalse;
-    return noText;
+    return localisedTableEntry (menuTexts, (size_t) name);
 }
 
 juce::String languageName (int language)

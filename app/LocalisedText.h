@@ -54,3 +54,16 @@ struct LocalisedText
 
 /** Builds a juce::String from UTF-8 bytes, never from the compiler's idea of a narrow string. */
 juce::String stringFromUtf8 (std::string_view utf8);
+
+/** Entry `index` of a fixed list of tables; an index outside the list gives an empty text. */
+template <size_t size>
+const LocalisedText& localisedTableEntry (const LocalisedText (&tables)[size], size_t index) noexcept
+{
+    static constexpr LocalisedText noText = LocalisedText::sameInEveryLanguage ("");
+
+    if (index < size)
+        return tables[index];
+
+    jassertfalse;
+    return noText;
+}

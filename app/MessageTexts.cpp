@@ -337,19 +337,11 @@ constexpr LocalisedText messageTexts[] = {
 
 static_assert (std::size (messageTexts) == (size_t) UserMessage::numMessages,
                "every message the core names needs one row of texts");
-
-constexpr LocalisedText noText = LocalisedText::sameInEveryLanguage ("");
 } // namespace
 
 const LocalisedText& messageText (UserMessage message) noexcept
 {
-    const auto index = (size_t) message;
-
-    if (index < std::size (messageTexts))
-        return messageTexts[index];
-
-    jassertfalse;
-    return noText;
+    return localisedTableEntry (messageTexts, (size_t) message);
 }
 
 juce::String fillPlaceholders (const juce::String& pattern, const juce::StringArray& replacements)
