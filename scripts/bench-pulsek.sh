@@ -45,19 +45,27 @@ done < "$SET/manifest.tsv"
 
 awk -F'\t' '
 function near(a, b, tol) { return b > 0 && (a - b < 0 ? b - a : a - b) <= tol * b }
-{
-    tool = $1; n[tool]++; audio[tool] += $4; elapsed[tool] += $7
-    if (near($5, $3, 0.01)) w1[tool]++
-    if (near($5, $3, 0.02)) w2[tool]++
-    else if (near($5, 2 * $3, 0.02) || near($5, $3 / 2, 0.02)) oct[tool]++
-    if ($6 != "-") { fsum[tool] += $6; fn[tool]++ }
-    if (!(tool in seen)) { seen[tool] = 1; order[++tools] = tool }
+function add(to, from) {
+    if (!(to in seen)) { seen[to] = 1; order[++keys] = to }
+    n[to] += n[from]; audio[to] += audio[from]; elapsed[to] += elapsed[from]; w1[to] += w1[from]
+    w2[to] += w2[from]; oct[to] += oct[from]; fsum[to] += fsum[from]; fn[to] += fn[from]
 }
+function count(key) {
+    n[key]++; audio[key] += $4; elapsed[key] += $7
+    if (near($5, $3, 0.01)) w1[key]++
+    if (near($5, $3, 0.02)) w2[key]++
+    else if (near($5, 2 * $3, 0.02) || near($5, $3 / 2, 0.02)) oct[key]++
+    if ($6 != "-") { fsum[key] += $6; fn[key]++ }
+    if (!(key in seen)) { seen[key] = 1; order[++keys] = key }
+}
+{ split($2, kind, "_"); count($1 "\t" kind[1]); total[$1] = 1 }
 END {
-    printf "%-10s %6s %8s %8s %10s %9s %10s\n", "program", "files", "tempo1%", "tempo2%", "octave2%", "beatF", "realtime"
-    for (i = 1; i <= tools; i++) {
-        t = order[i]
-        printf "%-10s %6d %8d %8d %10d %9s %9.1fx\n", t, n[t], w1[t], w2[t], oct[t],
-               fn[t] ? sprintf("%.3f", fsum[t] / fn[t]) : "-", audio[t] / elapsed[t]
+    # Each program'"'"'s whole set after its parts.
+    for (t in total) for (i = 1; i <= keys; i++) { k = order[i]; split(k, part, "\t"); if (part[1] == t) add(t "\tall", k) }
+    printf "%-10s %-7s %6s %8s %8s %10s %7s %10s\n", "program", "set", "files", "tempo1%", "tempo2%", "octave2%", "beatF", "realtime"
+    for (i = 1; i <= keys; i++) {
+        k = order[i]; split(k, part, "\t")
+        printf "%-10s %-7s %6d %8d %8d %10d %7s %9.1fx\n", part[1], part[2], n[k], w1[k], w2[k], oct[k],
+               fn[k] ? sprintf("%.3f", fsum[k] / fn[k]) : "-", audio[k] / elapsed[k]
     }
-}' "$RESULTS"
+}' "$RESULTS" | { read -r header; echo "$header"; sort -s -k1,1; }

@@ -228,6 +228,24 @@ TEST (BeatPlacement, ShortSections)
     EXPECT_TRUE (shortTrack.placeBeats (grid (beat, beat, 2), { section (100, 500.0f, 4, 1) }).empty());
 }
 
+// The tempo is measured after every whole beat, the one that crosses the section's end included:
+// its snapped onset (1000 frames late) sets the period of the section's beats, as four whole beats.
+TEST (BeatPlacement, MeasuredAfterTheBeatThatCrossesTheEnd)
+{
+    std::vector<BeatRecord> candidates = grid (0, beat, 4);
+    candidates.push_back (at (4 * beat + 1000));
+    BeatGridBuilder builder (rate, 4 * beat + beat / 2, 4, 0, 0);
+    const std::vector<BeatRecord> beats = builder.placeBeats (candidates, { section (0, 500.0f) });
+
+    const double measured = (4.0 * beat + 1000.0) / 4.0;
+    ASSERT_EQ (beats.size(), 5u);
+    for (size_t i = 0; i < beats.size(); ++i)
+    {
+        EXPECT_EQ (beats[i].position, static_cast<int32_t> (i * measured)) << i;
+        EXPECT_NEAR (beats[i].periodMs, measured / 48.0, 1.0e-3) << i;
+    }
+}
+
 // A later section's back-fill reaches into the previous section's beats: only beats strictly after
 // the previous section's last one are emitted, so no beat is doubled and the order holds.
 TEST (BeatPlacement, BackFillNeverRepeatsEarlierBeats)
