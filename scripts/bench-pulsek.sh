@@ -61,7 +61,8 @@ function count(key) {
 { split($2, kind, "_"); count($1 "\t" kind[1]); total[$1] = 1 }
 END {
     # Each program'"'"'s whole set after its parts.
-    for (t in total) for (i = 1; i <= keys; i++) { k = order[i]; split(k, part, "\t"); if (part[1] == t) add(t "\tall", k) }
+    parts = keys
+    for (t in total) for (i = 1; i <= parts; i++) { k = order[i]; split(k, part, "\t"); if (part[1] == t) add(t "\tall", k) }
     printf "%-10s %-7s %6s %8s %8s %10s %7s %10s\n", "program", "set", "files", "tempo1%", "tempo2%", "octave2%", "beatF", "realtime"
     for (i = 1; i <= keys; i++) {
         k = order[i]; split(k, part, "\t")
