@@ -203,6 +203,8 @@ void OverviewBuilder::processBlock (const float* block, const float* low, const 
         for (int32_t i = 0; i < n; ++i)
             meanSum += std::fabs (static_cast<double> (fullBuffer[i]));
 
+        // The mean is emitted every ninth block and at every opening of a low-band segment, the
+        // track's first one included: each is an attack.
         ++meanBlocks;
         const bool emitted = meanBlocks >= blocksPerEmission || lowOpened;
         double mean = 0.0;
@@ -264,11 +266,12 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
     if (endsTrack)
     {
         // A final group of fewer than 4 samples is still a group: its maximum is segmented like any
-        // other (counting only the samples it has) before the track's end closes the segment.
+        // other (it starts 4 samples after the previous group) before the track's end closes the
+        // segment, which then ends with the group's last sample.
         if (withCoarse && band.groupFill > 0)
         {
             lastGroupSize = band.groupFill;
-            segmentSample (band, band.coarse, true, band.groupMax, band.groupFill);
+            segmentSample (band, band.coarse, true, band.groupMax, 4);
             band.groupFill = 0;
         }
 
@@ -285,8 +288,8 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
     return opened;
 }
 
-// One sample (fine) or the maximum of one group (coarse, step = the group's size). True when it opens
-// a segment: the first of the track, or the next one after a rise past the hold time.
+// One sample (fine, step 1) or the maximum of one group of 4 (coarse, step 4). True when it opens a
+// segment: the first of the track, or the next one after a rise past the hold time.
 bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coarse, float d, int32_t step)
 {
     const float threshold = coarse ? coarseThreshold : fineThreshold;
