@@ -203,8 +203,8 @@ void OverviewBuilder::processBlock (const float* block, const float* low, const 
         for (int32_t i = 0; i < n; ++i)
             meanSum += std::fabs (static_cast<double> (fullBuffer[i]));
 
-        // The mean is emitted every ninth block and at every opening of a low-band segment, the
-        // track's first one included: each is an attack.
+        // The mean is emitted every ninth block and at every attack: every opening of a low-band
+        // segment, the track's first one included.
         ++meanBlocks;
         const bool emitted = meanBlocks >= blocksPerEmission || lowOpened;
         double mean = 0.0;
@@ -239,60 +239,12 @@ void OverviewBuilder::processBlock (const float* block, const float* low, const 
 }
 
 //==============================================================================
-bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack)
-{
-    Band& band = bands[b];
-    const bool withCoarse = b < coarseBandCount;
-    bool opened = false;
-    int32_t lastGroupSize = 4;
-
-    for (int32_t i = 0; i < n; ++i)
-    {
-        const float d = x[i];
-        opened = segmentSample (band, band.fine, false, d, 1) || opened;
-
-        if (withCoarse)
-        {
-            band.groupMax = band.groupFill == 0 ? d : std::max (band.groupMax, d);
-
-            if (++band.groupFill == 4)
-            {
-                segmentSample (band, band.coarse, true, band.groupMax, 4);
-                band.groupFill = 0;
-            }
-        }
-    }
-
-    if (endsTrack)
-    {
-        // A final group of fewer than 4 samples is still a group: its maximum is segmented like any
-        // other (it starts 4 samples after the previous group) before the track's end closes the
-        // segment, which then ends with the group's last sample.
-        if (withCoarse && band.groupFill > 0)
-        {
-            lastGroupSize = band.groupFill;
-            segmentSample (band, band.coarse, true, band.groupMax, 4);
-            band.groupFill = 0;
-        }
-
-        // The segment open at the end runs to the last sample inclusive.
-        if (band.fine.started)
-            closeSegment (band, band.fine, false, band.fine.sinceStart + 1);
-
-        if (withCoarse && band.coarse.started)
-            closeSegment (band, band.coarse, true, band.coarse.sinceStart + lastGroupSize);
-
-        band.finished = true;
-    }
-
-    return opened;
-}
-
-// One sample (fine, step 1) or the maximum of one group of 4 (coarse, step 4). True when it opens a
-// segment: the first of the track, or the next one after a rise past the hold time.
-bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coarse, float d, int32_t step)
+// One sample (fine) or the maximum of one group of 4 samples (coarse). True when it opens a segment:
+// the first of the track, or the next one after a rise past the hold time.
+inline bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coarse, float ratio, float d)
 {
     const float threshold = coarse ? coarseThreshold : fineThreshold;
+    const int32_t step = coarse ? 4 : 1;
 
     if (! s.started)
     {
@@ -308,7 +260,6 @@ bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coarse, floa
     }
 
     s.sinceStart += step;
-    const float ratio = &band == &bands[highBand] ? highRiseRatio : riseRatio;
     const bool rise = s.peak > threshold ? d >= s.peak * ratio : d >= threshold;
 
     if (rise)
@@ -344,6 +295,66 @@ bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coarse, floa
     }
 
     return false;
+}
+
+bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack)
+{
+    Band& band = bands[b];
+    const bool withCoarse = b < coarseBandCount;
+    const float ratio = b == highBand ? highRiseRatio : riseRatio;
+    bool opened = false;
+
+    // The running state is worked on in locals, which the compiler keeps apart from the samples.
+    Segmenter fine = band.fine, coarse = band.coarse;
+    float groupMax = band.groupMax;
+    int32_t groupFill = band.groupFill;
+
+    for (int32_t i = 0; i < n; ++i)
+    {
+        const float d = x[i];
+        opened = segmentSample (band, fine, false, ratio, d) || opened;
+
+        if (withCoarse)
+        {
+            groupMax = groupFill == 0 ? d : std::max (groupMax, d);
+
+            if (++groupFill == 4)
+            {
+                segmentSample (band, coarse, true, ratio, groupMax);
+                groupFill = 0;
+            }
+        }
+    }
+
+    if (endsTrack)
+    {
+        // A final group of fewer than 4 samples is still a group: its maximum is segmented like any
+        // other (it starts 4 samples after the previous group) before the track's end closes the
+        // segment, which then ends with the group's last sample.
+        int32_t lastGroupSize = 4;
+
+        if (withCoarse && groupFill > 0)
+        {
+            lastGroupSize = groupFill;
+            segmentSample (band, coarse, true, ratio, groupMax);
+            groupFill = 0;
+        }
+
+        // The segment open at the end runs to the last sample inclusive.
+        if (fine.started)
+            closeSegment (band, fine, false, fine.sinceStart + 1);
+
+        if (withCoarse && coarse.started)
+            closeSegment (band, coarse, true, coarse.sinceStart + lastGroupSize);
+
+        band.finished = true;
+    }
+
+    band.fine = fine;
+    band.coarse = coarse;
+    band.groupMax = groupMax;
+    band.groupFill = groupFill;
+    return opened;
 }
 
 // Once the list is full its last record takes every further segment; `closed` keeps counting.

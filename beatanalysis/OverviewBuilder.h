@@ -111,7 +111,7 @@ private:
     };
 
     void releaseBuffers();
-    bool segmentSample (Band& band, Segmenter& s, bool coarse, float d, int32_t step);
+    bool segmentSample (Band& band, Segmenter& s, bool coarse, float ratio, float d);
     void closeSegment (Band& band, Segmenter& s, bool coarse, int32_t length);
     bool segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack);
     void advanceEnvelope (bool emitted, double mean, bool bySegment);
