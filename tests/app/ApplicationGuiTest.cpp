@@ -1,3 +1,4 @@
+#include "TestDocuments.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "app/ContentComp.h"
@@ -14,17 +15,8 @@ namespace
 {
 using R = juce::Rectangle<int>;
 
-std::unique_ptr<DeviceSettings> factoryDocument()
-{
-    auto d = createDeviceSettings();
-    resetDeviceSettings (*d, false);
-    return d;
-}
-
-bool sameBytes (const DeviceSettings& a, const DeviceSettings& b)
-{
-    return std::memcmp (&a, &b, sizeof (DeviceSettings)) == 0;
-}
+using TestDocuments::sameBytes;
+inline std::unique_ptr<DeviceSettings> factoryDocument() { return TestDocuments::resetDocument(); }
 
 R workArea()
 {

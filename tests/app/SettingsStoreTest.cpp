@@ -1,3 +1,4 @@
+#include "TestDocuments.h"
 #include "DocumentKeys.h"
 #include "DocumentXml.h"
 #include "JuceTestPrinters.h"
@@ -19,17 +20,8 @@ struct QuietHost : DocumentFileHost
     void samplesReloaded() override {}
 };
 
-std::unique_ptr<DeviceSettings> factoryDocument()
-{
-    auto d = createDeviceSettings();
-    resetDeviceSettings (*d, false);
-    return d;
-}
-
-bool sameBytes (const DeviceSettings& a, const DeviceSettings& b)
-{
-    return std::memcmp (&a, &b, sizeof (DeviceSettings)) == 0;
-}
+using TestDocuments::sameBytes;
+inline std::unique_ptr<DeviceSettings> factoryDocument() { return TestDocuments::resetDocument(); }
 
 /** Every choice away from its default, texts that XML and UTF-8 must carry. */
 StoredSettings unusualSettings()
