@@ -1,6 +1,7 @@
 #include "app/CustomAlertWindow.h"
 
 #include "app/ApplicationInfo.h"
+#include "app/WindowStacking.h"
 #include "widgets/CustomLookAndFeel.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/TypefaceResolver.h"
@@ -179,12 +180,13 @@ bool CustomAlertWindow::keyPressed (const juce::KeyPress& key)
 
 void CustomAlertWindow::broughtToFront()
 {
-    if (! isOnDesktop())
-        return;
+    // Each tool window goes directly behind the alert in turn: the last one given ends up next to it.
+    juce::Array<juce::Component*> below;
 
-    for (auto& window : windowsToKeepBehind)
-        if (window != nullptr && window->isVisible() && window->isOnDesktop())
-            window->toBehind (this);
+    for (int i = windowsToKeepBehind.size(); --i >= 0;)
+        below.add (windowsToKeepBehind.getReference (i).getComponent());
+
+    WindowStacking::raiseWithBelow (*this, below);
 }
 
 int CustomAlertWindow::getDesktopWindowStyleFlags() const

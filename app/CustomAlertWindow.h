@@ -60,8 +60,9 @@ public:
     /** The font of the message in a language, resolved to an installed face. */
     static juce::Font messageFont (int language);
 
-    /** Puts the alert on the desktop at a place, shows it in front of every window with the keyboard
-        focus, and keeps the given tool windows behind it whenever it comes to the front. */
+    /** Puts the alert on the desktop at a place and shows it in front of every window with the
+        keyboard focus. Whenever it comes to the front, each of the given tool windows that shows is
+        put directly behind it in turn, so the last one given ends up next to it. */
     void open (juce::Rectangle<int> screenBounds, const juce::Array<juce::Component*>& toolWindows);
 
     /** Answers the alert: leaves its modal loop with the result and hides it. Only the first answer
