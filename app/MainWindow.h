@@ -4,6 +4,7 @@
 #include "DocumentFiles.h"
 #include "SettingsHistory.h"
 #include "UserMessage.h"
+#include "app/CustomAlertWindow.h"
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
 #include "app/PointerState.h"
@@ -63,6 +64,14 @@ public:
         -1 for CANCEL (questions only). */
     int showAlert (const LocalisedText& text, AlertKind kind);
     void showAlert (UserMessage message, AlertKind kind) override;
+
+    /** Shows a text that is already in the current language (a filled-in message) the same way. An
+        alert asked for while another is open waits until that one is answered: alerts come one at
+        a time. Load Default Settings asks with CustomAlertWindow::loadDefaultsStyle. */
+    int showAlertText (const juce::String& message, AlertKind kind, int style = CustomAlertWindow::messageStyle);
+
+    /** The alert waiting for an answer, or null. */
+    CustomAlertWindow* getOpenAlert() const noexcept { return openAlert; }
 
     //==============================================================================
     /** The body colour of the whole program (0 black, 1 white, 2 platinum). May be called from the
@@ -170,6 +179,7 @@ private:
 
     SettingsHistory undoHistory;
     std::unique_ptr<juce::Component> openPanels[3];
+    CustomAlertWindow* openAlert = nullptr;     // owned by the showAlertText call that waits for it
 
     bool browserWasVisible = false, samplerWasVisible = false;
     bool settingsModified = false, samplerModified = false;
