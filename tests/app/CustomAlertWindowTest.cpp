@@ -194,16 +194,17 @@ TEST (CustomAlertWindow, DrawsTheMessageInTheTextAreaAndNothingForAnEmptyOne)
     EXPECT_EQ (differingPixels (without, with, { 0, 106, 550, 54 }), 0);
 }
 
-TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionAndARussianInformation)
+TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInformationAndTheVersion)
 {
-    struct Case { int language; AlertKind kind; UserMessage message; const char* file; };
+    struct Case { int language; AlertKind kind; juce::String text; const char* file; };
 
-    for (const auto& c : { Case { english, AlertKind::warning, UserMessage::selectorAtDefault, "alert-en-warning.png" },
-                           Case { japanese, AlertKind::question, UserMessage::confirmQuitUnsaved, "alert-ja-question.png" },
-                           Case { russian, AlertKind::information, UserMessage::portInUse, "alert-ru-information.png" } })
+    for (const auto& c : { Case { english, AlertKind::warning, messageText (UserMessage::selectorAtDefault)[english], "alert-en-warning.png" },
+                           Case { japanese, AlertKind::question, messageText (UserMessage::confirmQuitUnsaved)[japanese], "alert-ja-question.png" },
+                           Case { russian, AlertKind::information, messageText (UserMessage::portInUse)[russian], "alert-ru-information.png" },
+                           Case { english, AlertKind::information, versionMessage (english, "2.1.0", "1.02"), "alert-version.png" } })
     {
         SCOPED_TRACE (c.file);
-        CustomAlertWindow alert (CustomAlertWindow::messageStyle, c.kind, messageText (c.message)[c.language], nullptr, c.language);
+        CustomAlertWindow alert (CustomAlertWindow::messageStyle, c.kind, c.text, nullptr, c.language);
         EXPECT_TRUE (alert.getTextLayout().fits());
 
         // On a dark margin, as it shows over the main window.
