@@ -203,8 +203,18 @@ void MainWindow::maximiseButtonPressed()
 
 void MainWindow::buttonClicked (juce::Button* button)
 {
+    if (button == nullptr)
+        return;
+
+    // An alert's button answers the alert it belongs to, whichever alert the window waits for.
+    if (auto* alert = button->findParentComponentOfClass<CustomAlertWindow>())
+    {
+        alert->finish (button->getCommandID() == CustomAlertWindow::cancelIdentifier ? -1 : 0);
+        return;
+    }
+
     // Every CANCEL of a panel reports -1.
-    if (button != nullptr && button->getCommandID() == -1)
+    if (button->getCommandID() == -1)
         closeMenus();
 }
 
@@ -250,21 +260,37 @@ int MainWindow::showAlert (const LocalisedText& text, AlertKind kind)
     return showAlertText (text[language], kind);
 }
 
-int MainWindow::showAlertText (const juce::String& message, AlertKind kind)
-{
-    if (kind == AlertKind::question)
-        return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, {}, message,
-                                                   "OK", "CANCEL", this) ? 0 : -1;
-
-    juce::AlertWindow::showMessageBox (kind == AlertKind::warning ? juce::MessageBoxIconType::WarningIcon
-                                                                  : juce::MessageBoxIconType::InfoIcon,
-                                       {}, message, "OK", this);
-    return 0;
-}
-
 void MainWindow::showAlert (UserMessage message, AlertKind kind)
 {
     showAlert (messageText (message), kind);
+}
+
+int MainWindow::showAlertText (const juce::String& message, AlertKind kind, int style)
+{
+    // Nothing was answered when the program is told to stop meanwhile: a question counts as CANCEL.
+    const int unanswered = kind == AlertKind::question ? -1 : 0;
+
+    // An alert asked for from inside another one's modal loop (a request that came in meanwhile)
+    // waits for that one's answer, so two alerts are never up at once. The answered one can only
+    // return from its loop after this call has, so its answer is what is waited for.
+    while (openAlert != nullptr && ! openAlert->isFinished())
+        if (! juce::MessageManager::getInstance()->runDispatchLoopUntil (20))
+            return unanswered;
+
+    auto alert = std::make_unique<CustomAlertWindow> (style, kind, message, this, language);
+
+    juce::Rectangle<int> screenArea;
+    if (auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (getScreenBounds()))
+        screenArea = display->userArea;
+
+    openAlert = alert.get();
+    alert->open (CustomAlertWindow::placeOver (getScreenBounds(), isUsingNativeTitleBar(), screenArea),
+                 { &samplerWindow, &effectBrowser });
+    alert->runModalLoop();
+    openAlert = nullptr;
+
+    // The alert goes once its loop has returned, not inside the click that answered it.
+    return alert->isFinished() ? alert->getResult() : unanswered;
 }
 
 //==============================================================================

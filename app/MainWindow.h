@@ -7,6 +7,7 @@
 #include "MidiThread.h"
 #include "SettingsHistory.h"
 #include "UserMessage.h"
+#include "app/CustomAlertWindow.h"
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
 #include "app/PointerState.h"
@@ -69,8 +70,13 @@ public:
     int showAlert (const LocalisedText& text, AlertKind kind);
     void showAlert (UserMessage message, AlertKind kind) override;
 
-    /** The same for a text that is already in the current language (the filled Version message). */
-    int showAlertText (const juce::String& text, AlertKind kind);
+    /** Shows a text that is already in the current language (a filled-in message) the same way. An
+        alert asked for while another is open waits until that one is answered: alerts come one at
+        a time. Load Default Settings asks with CustomAlertWindow::loadDefaultsStyle. */
+    int showAlertText (const juce::String& message, AlertKind kind, int style = CustomAlertWindow::messageStyle);
+
+    /** The alert waiting for an answer, or null. */
+    CustomAlertWindow* getOpenAlert() const noexcept { return openAlert; }
 
     //==============================================================================
     /** The body colour of the whole program (0 black, 1 white, 2 platinum). May be called from the
@@ -200,6 +206,7 @@ private:
     EditController editController { current, lastSent, *this };
     std::unique_ptr<MidiThread> midiLink;
     std::unique_ptr<juce::Component> openPanels[3];
+    CustomAlertWindow* openAlert = nullptr;     // owned by the showAlertText call that waits for it
 
     bool browserWasVisible = false, samplerWasVisible = false;
     bool samplerModified = false;
