@@ -8,6 +8,8 @@
 #include "app/MainView.h"
 #include "app/MenuView.h"
 #include "app/MessageTexts.h"
+#include "app/WindowStacking.h"
+#include "widgets/CustomLookAndFeel.h"
 #include "assets/SkinImages.h"
 #include "sampler/SampleWavInfo.h"
 
@@ -166,26 +168,20 @@ void MainWindow::layOutViews()
 
 void MainWindow::broughtToFront()
 {
-    // The tool windows stay above the main window.
-    const bool browserShown = effectBrowser.isVisible();
-    const bool samplerShown = samplerWindow.isVisible();
+    // The tool windows stay above the main window. The framework's own restacking on Linux puts
+    // windows the wrong way round, so the X server is asked directly.
+    juce::Array<juce::Component*> order;
+    if (effectBrowser.isVisible())
+        order.add (&effectBrowser);
+    if (samplerWindow.isVisible())
+        order.add (&samplerWindow);
 
-    if (browserShown && samplerShown)
-    {
-        effectBrowser.toFront (false);
-        samplerWindow.toBehind (&effectBrowser);
-        toBehind (&samplerWindow);
-    }
-    else if (browserShown)
-    {
-        effectBrowser.toFront (false);
-        toBehind (&effectBrowser);
-    }
-    else if (samplerShown)
-    {
-        samplerWindow.toFront (false);
-        toBehind (&samplerWindow);
-    }
+    if (order.isEmpty())
+        return;
+
+    auto* top = order.removeAndReturn (0);
+    order.add (this);
+    WindowStacking::raiseWithBelow (*top, order);
 }
 
 void MainWindow::closeButtonPressed()
@@ -320,6 +316,12 @@ void MainWindow::applyBodyColorMode()
 }
 
 //==============================================================================
+void MainWindow::setLanguage (int newLanguage) noexcept
+{
+    language = clampUiLanguage (newLanguage);
+    CustomLookAndFeel::setUiLanguage (language);
+}
+
 void MainWindow::takeStoredSettings (const StoredSettings& s)
 {
     restoreWindows = s.restoreWindows;
@@ -332,7 +334,7 @@ void MainWindow::takeStoredSettings (const StoredSettings& s)
     exportEffects = s.exportEffects;
     exportSamples = s.exportSamples;
     restoreDocument = s.restoreDocument;
-    language = clampUiLanguage (s.language);
+    setLanguage (s.language);
 }
 
 StoredSettings MainWindow::getSettingsToStore()

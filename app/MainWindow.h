@@ -103,7 +103,8 @@ public:
     StoredSettings getSettingsToStore();
 
     int getLanguage() const noexcept                { return language; }
-    void setLanguage (int newLanguage) noexcept     { language = clampUiLanguage (newLanguage); }
+    /** The language of messages and of the skin's language-dependent fonts. */
+    void setLanguage (int newLanguage) noexcept;
     void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
 
     bool isDocumentModified() const noexcept        { return editController.isSettingsModified(); }

@@ -94,7 +94,6 @@ void QZT7200ControlApplication::initialise (const juce::String&)
     browser.setVisible (stored.effectBrowserAtStartup);
 
     window.takeStoredSettings (stored);
-    CustomLookAndFeel::setUiLanguage (window.getLanguage());
     window.setBodyColor (stored.bodyColor);
     window.setBodyColorMode (stored.bodyColorMode);
     window.applyBodyColorMode();

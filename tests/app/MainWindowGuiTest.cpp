@@ -1,4 +1,5 @@
 #include "AppGuiTestSupport.h"
+#include "XWindowStack.h"
 #include "JuceTestPrinters.h"
 #include "app/CommandTable.h"
 #include "app/ContentComp.h"
@@ -195,4 +196,34 @@ TEST_F (MainWindowGuiTest, EditsGoThroughTheWindowsCommandsAndComeBackOnUndo)
     EXPECT_TRUE (window->getMenuButtons().isSyncOn());
     EXPECT_FALSE (window->sendSettingsToDevice (true)) << "nothing to send to without a unit";
     EXPECT_TRUE (window->isDocumentModified());
+}
+
+TEST_F (MainWindowGuiTest, ToolWindowsStayAboveTheMainWindowWhenItComesToTheFront)
+{
+    auto& browser = window->getEffectBrowser();
+    auto& sampler = window->getSamplerWindow();
+    browser.setVisible (true);
+    sampler.setVisible (true);
+    pumpMessages (50);
+
+    const auto stack = [&]
+    {
+        return std::vector<int> { xStackingIndex (window->getPeer()->getNativeHandle()),
+                                  xStackingIndex (sampler.getPeer()->getNativeHandle()),
+                                  xStackingIndex (browser.getPeer()->getNativeHandle()) };
+    };
+
+    // The user raises the main window above both; it must not stay over them.
+    xRaise (window->getPeer()->getNativeHandle());
+    window->broughtToFront();
+    pumpMessages (50);
+    const auto order = stack();
+    EXPECT_LT (order[0], order[1]);
+    EXPECT_LT (order[1], order[2]);
+
+    browser.setVisible (false);
+    xRaise (window->getPeer()->getNativeHandle());
+    window->broughtToFront();
+    pumpMessages (50);
+    EXPECT_LT (xStackingIndex (window->getPeer()->getNativeHandle()), xStackingIndex (sampler.getPeer()->getNativeHandle()));
 }
