@@ -48,12 +48,13 @@ bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
     channels = new (std::nothrow) PeakPicker[bands];
     bandBuffers = new (std::nothrow) float*[bands]();
     decimationSums = alignedAllocFloat (bands);
+    overviewLowBuffer = alignedAllocFloat (blockSize);
     stages = new (std::nothrow) BiquadStage[bands];
     // Every array exists (or is null) before the count says so, so destroy() frees exactly what was made.
     bandCount = bands;
 
     if (trackers == nullptr || channels == nullptr || bandBuffers == nullptr || decimationSums == nullptr
-        || stages == nullptr)
+        || overviewLowBuffer == nullptr || stages == nullptr)
     {
         destroy();
         return false;
@@ -135,6 +136,8 @@ void BandBank::destroy()
     bandBuffers = nullptr;
     alignedFree (decimationSums);
     decimationSums = nullptr;
+    alignedFree (overviewLowBuffer);
+    overviewLowBuffer = nullptr;
     delete[] stages;
     stages = nullptr;
     delete[] trackers;
@@ -172,42 +175,131 @@ bool BandBank::processBlock (const float* mono, int32_t count, OverviewBuilder* 
     {
         const int32_t n = std::min (count, blockSize);
 
-        for (int32_t i = 0; i < bandCount; ++i)
-        {
-            EnvelopeWindow& envelope = channels[i].envelope;
-
-            if (envelope.sourceBand < 0 || envelope.sourceBand >= i)
-            {
-                stages[i].filter (mono, bandBuffers[i], n);
-                vecAbsInPlace (bandBuffers[i], n);
-            }
-            else
-            {
-                vecCopy (bandBuffers[envelope.sourceBand], bandBuffers[i], n);
-            }
-
-            if (envelope.shapingOn)
-                envelope.shape (bandBuffers[i], n);
-        }
+        // The overview builder's own low band is filtered from the same block; it runs beside the
+        // bands' filters here and reaches the builder as a given band.
+        BiquadStage* const overviewLow = overview != nullptr && overview->takesLowBand() ? &overview->getLowStage() : nullptr;
+        filterBands (mono, n, overviewLow);
+        finishBands (n);
 
         if (overview != nullptr)
-            overview->processBlock (mono, nullptr, bandCount > 2 ? bandBuffers[2] : nullptr,
-                                    bandCount > 3 ? bandBuffers[3] : nullptr, n);
+            overview->processBlock (mono, overviewLow != nullptr ? overviewLowBuffer : nullptr,
+                                    bandCount > 2 ? bandBuffers[2] : nullptr, bandCount > 3 ? bandBuffers[3] : nullptr, n);
 
-        for (int32_t j = 0; j < n; ++j)
-        {
-            for (int32_t i = 0; i < bandCount; ++i)
-                decimationSums[i] += bandBuffers[i][j];
-
-            if (++decimationPhase == decimation)
-            {
-                decimationPhase = 0;
-                winner = decimatedStep() || winner;
-            }
-        }
-
+        winner = decimate (n) || winner;
         mono += n;
         count -= n;
+    }
+
+    return winner;
+}
+
+// A band whose source is not an earlier band filters the mono block itself.
+bool BandBank::filtersBlock (int32_t band) const
+{
+    const int32_t source = channels[band].envelope.sourceBand;
+    return source < 0 || source >= band;
+}
+
+void BandBank::filterBands (const float* mono, int32_t n, BiquadStage* overviewLow)
+{
+    IirState* states[maxBands + 1];
+    float* outputs[maxBands + 1];
+    int32_t filters = 0;
+
+    // A band whose stage has no state keeps its buffer as it was (and is still rectified below).
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        if (filtersBlock (i) && stages[i].state != nullptr)
+        {
+            states[filters] = stages[i].state;
+            outputs[filters++] = bandBuffers[i];
+        }
+    }
+
+    if (overviewLow != nullptr)
+    {
+        states[filters] = overviewLow->state;
+        outputs[filters++] = overviewLowBuffer;
+    }
+
+    if (filters > 0)
+        vecIirFilterParallel (mono, outputs, states, filters, n);
+
+    for (int32_t i = 0; i < bandCount; ++i)
+        if (filtersBlock (i))
+            vecAbsInPlace (bandBuffers[i], n);
+
+    if (overviewLow != nullptr)
+        vecAbsInPlace (overviewLowBuffer, n);
+}
+
+// In band order: a copied band takes its source band's finished signal, and a band with a window is
+// shaped. Two neighbouring copied bands that are shaped and do not read each other run side by side.
+void BandBank::finishBands (int32_t n)
+{
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        EnvelopeWindow& envelope = channels[i].envelope;
+
+        if (filtersBlock (i))
+        {
+            if (envelope.shapingOn)
+                envelope.shape (bandBuffers[i], n);
+
+            continue;
+        }
+
+        const float* source = bandBuffers[envelope.sourceBand];
+
+        if (! envelope.shapingOn)
+        {
+            vecCopy (source, bandBuffers[i], n);
+            continue;
+        }
+
+        const int32_t next = i + 1;
+
+        if (next < bandCount && ! filtersBlock (next) && channels[next].envelope.shapingOn
+            && channels[next].envelope.sourceBand != i)
+        {
+            EnvelopeWindow::shapePair (envelope, source, bandBuffers[i], channels[next].envelope,
+                                       bandBuffers[channels[next].envelope.sourceBand], bandBuffers[next], n);
+            ++i;
+            continue;
+        }
+
+        envelope.shapeFrom (source, bandBuffers[i], n);
+    }
+}
+
+// Every band's samples are summed in runs up to the next decimated value.
+bool BandBank::decimate (int32_t n)
+{
+    bool winner = false;
+
+    for (int32_t j = 0; j < n;)
+    {
+        const int32_t run = std::min (n - j, decimation - decimationPhase);
+
+        for (int32_t i = 0; i < bandCount; ++i)
+        {
+            const float* samples = bandBuffers[i] + j;
+            float sum = decimationSums[i];
+
+            for (int32_t k = 0; k < run; ++k)
+                sum += samples[k];
+
+            decimationSums[i] = sum;
+        }
+
+        j += run;
+        decimationPhase += run;
+
+        if (decimationPhase == decimation)
+        {
+            decimationPhase = 0;
+            winner = decimatedStep() || winner;
+        }
     }
 
     return winner;

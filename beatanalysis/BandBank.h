@@ -65,6 +65,10 @@ public:
 
 private:
     bool designBands();
+    bool filtersBlock (int32_t band) const;
+    void filterBands (const float* mono, int32_t n, BiquadStage* overviewLow);
+    void finishBands (int32_t n);
+    bool decimate (int32_t n);
     bool decimatedStep();
 
     int32_t bandCount = 0;
@@ -74,6 +78,7 @@ private:
     PeakPicker* channels = nullptr;
     OnsetTracker* trackers = nullptr;
     float* decimationSums = nullptr;
+    float* overviewLowBuffer = nullptr; // the overview builder's low band, filtered with the bands
     int32_t decimation = 0;
     int32_t decimationPhase = 0;
     float sampleRate = 0.0f;

@@ -38,21 +38,77 @@ void EnvelopeWindow::release()
     window = nullptr;
 }
 
-void EnvelopeWindow::shape (float* buf, int32_t n)
+namespace
+{
+// One window's running state in locals for the length of a block.
+struct WindowRun
+{
+    explicit WindowRun (EnvelopeWindow& w)
+        : window (w.window), length (w.windowLength), index (w.windowIndex), sum (w.windowSum)
+    {
+    }
+
+    void storeTo (EnvelopeWindow& w) const
+    {
+        w.windowIndex = index;
+        w.windowSum = sum;
+    }
+
+    float step (float v)
+    {
+        sum = static_cast<float> (static_cast<double> (sum) - window[index] + v);
+        const double rise = v - static_cast<double> (sum) / length;
+        window[index] = v;
+
+        if (++index >= length)
+            index = 0;
+
+        return rise > 0.0 ? static_cast<float> (rise) : 0.0f;
+    }
+
+    float* window;
+    int32_t length;
+    int32_t index;
+    float sum;
+};
+} // namespace
+
+void EnvelopeWindow::shapeFrom (const float* src, float* dst, int32_t n)
 {
     if (window == nullptr)
+    {
+        if (src != dst && n > 0)
+            vecCopy (src, dst, n);
+
         return;
+    }
+
+    WindowRun run (*this);
+
+    for (int32_t j = 0; j < n; ++j)
+        dst[j] = run.step (src[j]);
+
+    run.storeTo (*this);
+}
+
+void EnvelopeWindow::shapePair (EnvelopeWindow& a, const float* srcA, float* dstA, EnvelopeWindow& b,
+                                const float* srcB, float* dstB, int32_t n)
+{
+    if (a.window == nullptr || b.window == nullptr || a.window == b.window)
+    {
+        a.shapeFrom (srcA, dstA, n);
+        b.shapeFrom (srcB, dstB, n);
+        return;
+    }
+
+    WindowRun runA (a), runB (b);
 
     for (int32_t j = 0; j < n; ++j)
     {
-        const float v = buf[j];
-        windowSum = static_cast<float> (static_cast<double> (windowSum) - window[windowIndex] + v);
-        const double rise = v - static_cast<double> (windowSum) / windowLength;
-        window[windowIndex] = v;
-
-        if (++windowIndex >= windowLength)
-            windowIndex = 0;
-
-        buf[j] = rise > 0.0 ? static_cast<float> (rise) : 0.0f;
+        dstA[j] = runA.step (srcA[j]);
+        dstB[j] = runB.step (srcB[j]);
     }
+
+    runA.storeTo (a);
+    runB.storeTo (b);
 }

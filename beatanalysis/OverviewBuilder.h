@@ -49,6 +49,12 @@ public:
     // ignored.
     virtual void processBlock (const float* block, const float* low, const float* mid, const float* high, int32_t count);
 
+    // The stage that makes the low band from the block. A caller may run it on the block itself (beside
+    // filters of its own) and give the rectified result as the low band, while takesLowBand() says the
+    // builder still takes blocks and has that stage.
+    BiquadStage& getLowStage() { return lowStage; }
+    bool takesLowBand() const { return ! complete && fullBuffer != nullptr && lowStage.state != nullptr; }
+
     // Sets the kinds of loud points first .. last-1.
     void classifyLoudWave (int32_t first, int32_t last);
 

@@ -9,6 +9,9 @@ struct IirState;
 struct VectorKernelTable
 {
     void (*iirFilter) (const float* src, float* dst, int32_t len, IirState& state);
+    // count (2..4) cascades of one section count (1..4) over the same input, each into its own output
+    // (none of them the input).
+    void (*iirFilterLanes) (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
     void (*copy) (const float* src, float* dst, int32_t len);
     void (*absInPlace) (float* buf, int32_t len);
     void (*scaleInPlace) (float factor, float* buf, int32_t len);

@@ -29,6 +29,12 @@ void iirFilter (const float* src, float* dst, int32_t len, IirState& state)
     }
 }
 
+void iirFilterLanes (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    for (int32_t lane = 0; lane < count; ++lane)
+        iirFilter (src, dst[lane], len, *states[lane]);
+}
+
 void copy (const float* src, float* dst, int32_t len)
 {
     for (int32_t i = 0; i < len; ++i)
@@ -66,4 +72,4 @@ void fillInt (int32_t value, int32_t* dst, int32_t len, bool)
 }
 } // namespace
 
-const VectorKernelTable scalarKernels { iirFilter, copy, absInPlace, scaleInPlace, add, fill, fillInt };
+const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, copy, absInPlace, scaleInPlace, add, fill, fillInt };
