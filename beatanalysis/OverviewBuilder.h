@@ -119,6 +119,7 @@ private:
     void releaseBuffers();
     bool segmentSample (Band& band, Segmenter& s, bool coarse, float ratio, float d);
     void closeSegment (Band& band, Segmenter& s, bool coarse, int32_t length);
+    bool segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, int32_t count);
     bool segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack);
     void advanceEnvelope (bool emitted, double mean, bool bySegment);
     void advanceBandLevels (Band& band);
@@ -132,6 +133,7 @@ private:
     double holdSamples = 0.0;
     double decayStartSamples = 0.0;
     int32_t decayPeriod = 512;
+    int64_t firstDecaySample = 1;
 
     double slice = 1.0;     // blocks per loud envelope point
     double bandSlice = 2.0; // blocks per pair of band-level points
