@@ -3,6 +3,7 @@
 #include "VectorOps.h"
 
 #include <cmath>
+#include <cstring>
 
 EnvelopeWindow::~EnvelopeWindow()
 {
@@ -63,7 +64,14 @@ struct WindowRun
         if (++index >= length)
             index = 0;
 
-        return rise > 0.0 ? static_cast<float> (rise) : 0.0f;
+        // rise > 0 ? float (rise) : 0, with the rise masked to +0 instead of a branch that would follow
+        // the signal's ups and downs.
+        uint64_t bits;
+        std::memcpy (&bits, &rise, sizeof (bits));
+        bits &= 0u - static_cast<uint64_t> (rise > 0.0);
+        double kept;
+        std::memcpy (&kept, &bits, sizeof (kept));
+        return static_cast<float> (kept);
     }
 
     float* window;
