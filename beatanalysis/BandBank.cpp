@@ -49,12 +49,13 @@ bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
     bandBuffers = new (std::nothrow) float*[bands]();
     decimationSums = alignedAllocFloat (bands);
     overviewLowBuffer = alignedAllocFloat (blockSize);
+    stepSums = alignedAllocFloat ((blockSize / samplesPerValue + 1) * bands);
     stages = new (std::nothrow) BiquadStage[bands];
     // Every array exists (or is null) before the count says so, so destroy() frees exactly what was made.
     bandCount = bands;
 
     if (trackers == nullptr || channels == nullptr || bandBuffers == nullptr || decimationSums == nullptr
-        || overviewLowBuffer == nullptr || stages == nullptr)
+        || overviewLowBuffer == nullptr || stepSums == nullptr || stages == nullptr)
     {
         destroy();
         return false;
@@ -138,6 +139,8 @@ void BandBank::destroy()
     decimationSums = nullptr;
     alignedFree (overviewLowBuffer);
     overviewLowBuffer = nullptr;
+    alignedFree (stepSums);
+    stepSums = nullptr;
     delete[] stages;
     stages = nullptr;
     delete[] trackers;
@@ -272,54 +275,98 @@ void BandBank::finishBands (int32_t n)
     }
 }
 
-// Every band's samples are summed in runs up to the next decimated value.
+// A band's decimated values depend on nothing but its own samples, so each band's sums for the whole
+// sub-block are formed first (every sum from 0 in sample order, as one running sum would), and then
+// the decimated steps run in order.
 bool BandBank::decimate (int32_t n)
 {
+    int32_t steps = 0;
+    int32_t phase = decimationPhase;
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        const float* x = bandBuffers[i];
+        float sum = decimationSums[i];
+        int32_t j = 0;
+        steps = 0;
+        phase = decimationPhase;
+
+        for (; j < n && phase != 0; ++j)
+        {
+            sum += x[j];
+
+            if (++phase == decimation)
+            {
+                stepSums[steps++ * bandCount + i] = sum;
+                sum = 0.0f;
+                phase = 0;
+            }
+        }
+
+        if (decimation == 8)
+        {
+            for (; j + 8 <= n; j += 8)
+            {
+                float s = 0.0f + x[j];
+                s += x[j + 1];
+                s += x[j + 2];
+                s += x[j + 3];
+                s += x[j + 4];
+                s += x[j + 5];
+                s += x[j + 6];
+                s += x[j + 7];
+                stepSums[steps++ * bandCount + i] = s;
+            }
+        }
+
+        for (; j < n; ++j)
+        {
+            sum += x[j];
+
+            if (++phase == decimation)
+            {
+                stepSums[steps++ * bandCount + i] = sum;
+                sum = 0.0f;
+                phase = 0;
+            }
+        }
+
+        decimationSums[i] = sum;
+    }
+
+    decimationPhase = phase;
     bool winner = false;
 
-    for (int32_t j = 0; j < n;)
-    {
-        const int32_t run = std::min (n - j, decimation - decimationPhase);
-
-        for (int32_t i = 0; i < bandCount; ++i)
-        {
-            const float* samples = bandBuffers[i] + j;
-            float sum = decimationSums[i];
-
-            for (int32_t k = 0; k < run; ++k)
-                sum += samples[k];
-
-            decimationSums[i] = sum;
-        }
-
-        j += run;
-        decimationPhase += run;
-
-        if (decimationPhase == decimation)
-        {
-            decimationPhase = 0;
-            winner = decimatedStep() || winner;
-        }
-    }
+    for (int32_t m = 0; m < steps; ++m)
+        winner = decimatedStep (stepSums + m * bandCount) || winner;
 
     return winner;
 }
 
-bool BandBank::decimatedStep()
+bool BandBank::decimatedStep (const float* sums)
 {
+    // Dividing by a power of two is exact, and so is multiplying by its reciprocal.
+    const bool exactReciprocal = (decimation & (decimation - 1)) == 0;
+    const double reciprocal = 1.0 / decimation;
+    bool anyValid = false;
+
     for (int32_t i = 0; i < bandCount; ++i)
     {
-        const float v = static_cast<float> (static_cast<double> (decimationSums[i]) / decimation);
-        decimationSums[i] = 0.0f;
+        const double sum = sums[i];
+        const float v = static_cast<float> (exactReciprocal ? sum * reciprocal : sum / decimation);
         trackers[i].valid = false;
 
         PeakPicker& picker = channels[i];
 
         if (picker.process (v))
+        {
             trackers[i].recordOnset (picker.peakPosition, picker.peakLevel, picker.sampleRate);
+            anyValid = anyValid || trackers[i].valid;
+        }
     }
 
-    if (voteTempo() == nullptr)
+    // Without a valid band the vote changes nothing and has no winner.
+    if (! anyValid || voteTempo() == nullptr)
         return false;
 
     if (candidateListener != nullptr)

@@ -69,7 +69,7 @@ private:
     void filterBands (const float* mono, int32_t n, BiquadStage* overviewLow);
     void finishBands (int32_t n);
     bool decimate (int32_t n);
-    bool decimatedStep();
+    bool decimatedStep (const float* sums);
 
     int32_t bandCount = 0;
     float** bandBuffers = nullptr;
@@ -79,6 +79,7 @@ private:
     OnsetTracker* trackers = nullptr;
     float* decimationSums = nullptr;
     float* overviewLowBuffer = nullptr; // the overview builder's low band, filtered with the bands
+    float* stepSums = nullptr;          // each decimated step's band sums of one sub-block, step by step
     int32_t decimation = 0;
     int32_t decimationPhase = 0;
     float sampleRate = 0.0f;
