@@ -43,6 +43,8 @@ bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
 
     sampleRate = static_cast<float> (rate);
     decimation = samplesPerValue;
+    // Dividing by a power of two is exact, and so is multiplying by its reciprocal.
+    exactReciprocal = (decimation & (decimation - 1)) == 0 ? 1.0 / decimation : 0.0;
 
     trackers = new (std::nothrow) OnsetTracker[bands];
     channels = new (std::nothrow) PeakPicker[bands];
@@ -345,15 +347,12 @@ bool BandBank::decimate (int32_t n)
 
 bool BandBank::decimatedStep (const float* sums)
 {
-    // Dividing by a power of two is exact, and so is multiplying by its reciprocal.
-    const bool exactReciprocal = (decimation & (decimation - 1)) == 0;
-    const double reciprocal = 1.0 / decimation;
     bool anyValid = false;
 
     for (int32_t i = 0; i < bandCount; ++i)
     {
         const double sum = sums[i];
-        const float v = static_cast<float> (exactReciprocal ? sum * reciprocal : sum / decimation);
+        const float v = static_cast<float> (exactReciprocal != 0.0 ? sum * exactReciprocal : sum / decimation);
         trackers[i].valid = false;
 
         PeakPicker& picker = channels[i];

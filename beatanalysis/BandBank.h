@@ -82,6 +82,7 @@ private:
     float* stepSums = nullptr;          // each decimated step's band sums of one sub-block, step by step
     int32_t decimation = 0;
     int32_t decimationPhase = 0;
+    double exactReciprocal = 0.0; // 1 / decimation when that is exact, else 0
     float sampleRate = 0.0f;
     TempoHistogram tempoHistogram;
 };
