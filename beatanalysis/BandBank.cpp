@@ -228,14 +228,12 @@ void BandBank::filterBands (const float* mono, int32_t n, BiquadStage* overviewL
     }
 
     if (filters > 0)
-        vecIirFilterParallel (mono, outputs, states, filters, n);
+        vecIirFilterRectify (mono, outputs, states, filters, n);
 
+    // A band whose stage has no state keeps its buffer as it was, and is still rectified.
     for (int32_t i = 0; i < bandCount; ++i)
-        if (filtersBlock (i))
+        if (filtersBlock (i) && stages[i].state == nullptr)
             vecAbsInPlace (bandBuffers[i], n);
-
-    if (overviewLow != nullptr)
-        vecAbsInPlace (overviewLowBuffer, n);
 }
 
 // In band order: a copied band takes its source band's finished signal, and a band with a window is

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 struct IirState;
+struct IirBlockLayout;
 
 struct VectorKernelTable
 {
@@ -12,6 +13,8 @@ struct VectorKernelTable
     // count (2..4) cascades of one section count (1..4) over the same input, each into its own output
     // (none of them the input).
     void (*iirFilterLanes) (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
+    // The cascades of one block (see IirBlockLayout) in one pass, outputs rectified.
+    void (*iirFilterRectify) (const IirBlockLayout& block);
     void (*copy) (const float* src, float* dst, int32_t len);
     void (*absInPlace) (float* buf, int32_t len);
     void (*scaleInPlace) (float factor, float* buf, int32_t len);

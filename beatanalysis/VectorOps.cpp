@@ -286,6 +286,59 @@ int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* con
     return dspStatusOk;
 }
 
+int32_t vecIirFilterRectify (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    if (src == nullptr || dst == nullptr || states == nullptr)
+        return dspStatusNullPointer;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (dst[i] == nullptr || states[i] == nullptr)
+            return dspStatusNullPointer;
+
+    if (len < 1 || count < 1)
+        return dspStatusBadLength;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (states[i]->tag != iirStateTag)
+            return dspStatusNotAnIirState;
+
+    IirBlockLayout block {};
+    block.src = src;
+    block.len = len;
+    bool fused = count >= 3 && count <= iirLaneCount + 1;
+
+    for (int32_t i = 0; i < count && fused; ++i)
+    {
+        if (states[i]->sectionCount == 2 && block.laneCount < iirLaneCount)
+        {
+            block.lanes[block.laneCount] = states[i];
+            block.laneDst[block.laneCount++] = dst[i];
+        }
+        else if (states[i]->sectionCount == 4 && block.group == nullptr)
+        {
+            block.group = states[i];
+            block.groupDst = dst[i];
+        }
+        else
+        {
+            fused = false;
+        }
+    }
+
+    if (fused && block.group != nullptr && block.laneCount >= 2)
+    {
+        kernels().iirFilterRectify (block);
+        return dspStatusOk;
+    }
+
+    vecIirFilterParallel (src, dst, states, count, len);
+
+    for (int32_t i = 0; i < count; ++i)
+        kernels().absInPlace (dst[i], len);
+
+    return dspStatusOk;
+}
+
 int32_t vecCopy (const float* src, float* dst, int32_t len)
 {
     if (src == nullptr || dst == nullptr)

@@ -38,6 +38,10 @@ int32_t vecIirFilter (const float* src, float* dst, int32_t len, IirState* state
 // No dst may be src or another dst. Every pointer and tag is checked before anything is filtered.
 int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
 
+// vecIirFilterParallel with every output rectified (as vecAbsInPlace): the front end's filters. Two-
+// section cascades side by side with one four-section cascade (its band layout) run as one pass.
+int32_t vecIirFilterRectify (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
+
 // Creates a cascade from sectionCount x 6 taps (b0, b1, b2, a0, a1, a2 per section, not normalised).
 // initialDelay (2 x sectionCount floats: s1, s2 per section) may be null for a silent start.
 int32_t iirStateCreateBiquad (IirState** out, const float* taps, int32_t sectionCount, const float* initialDelay);

@@ -35,6 +35,21 @@ void iirFilterLanes (const float* src, float* const* dst, IirState* const* state
         iirFilter (src, dst[lane], len, *states[lane]);
 }
 
+void absInPlace (float* buf, int32_t len);
+
+// The fused pass's result, one cascade after another.
+void iirFilterRectify (const IirBlockLayout& b)
+{
+    for (int32_t lane = 0; lane < b.laneCount; ++lane)
+    {
+        iirFilter (b.src, b.laneDst[lane], b.len, *b.lanes[lane]);
+        absInPlace (b.laneDst[lane], b.len);
+    }
+
+    iirFilter (b.src, b.groupDst, b.len, *b.group);
+    absInPlace (b.groupDst, b.len);
+}
+
 void copy (const float* src, float* dst, int32_t len)
 {
     for (int32_t i = 0; i < len; ++i)
@@ -72,4 +87,4 @@ void fillInt (int32_t value, int32_t* dst, int32_t len, bool)
 }
 } // namespace
 
-const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, copy, absInPlace, scaleInPlace, add, fill, fillInt };
+const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, iirFilterRectify, copy, absInPlace, scaleInPlace, add, fill, fillInt };

@@ -419,6 +419,95 @@ TEST (VectorOps, ParallelCascadesEqualOneAtATime)
     iirStateFree (b);
 }
 
+// Filtering with rectified outputs equals filtering and then taking absolute values, for the front
+// end's own layout (run as one fused pass) and any other, block lengths around the four-section
+// cascade's start-up steps included, under every variant.
+TEST (VectorOps, FilterRectifyEqualsFilterThenAbs)
+{
+    std::mt19937 rng (91);
+    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f), small (-1.0f, 1.0f);
+    std::uniform_int_distribution<int32_t> longLengths (8, 700), laneCounts (2, 4);
+
+    for (int32_t trial = 0; trial < 48; ++trial)
+    {
+        // The front end's layout (two-section cascades and one four-section cascade in any order),
+        // every fourth trial something else.
+        std::vector<int32_t> sections;
+        if (trial % 4 == 3)
+            sections = { 2, 3, 4 };
+        else
+        {
+            sections.assign (static_cast<size_t> (laneCounts (rng)), 2);
+            sections.insert (sections.begin() + trial % static_cast<int32_t> (sections.size()), 4);
+        }
+
+        const int32_t count = static_cast<int32_t> (sections.size());
+        const int32_t len = trial < 16 ? trial % 8 + 1 : longLengths (rng);
+        std::vector<std::vector<float>> taps (static_cast<size_t> (count)), delays (static_cast<size_t> (count));
+
+        for (int32_t c = 0; c < count; ++c)
+        {
+            taps[c].resize (6 * static_cast<size_t> (sections[c]));
+            delays[c].resize (2 * static_cast<size_t> (sections[c]));
+            for (int32_t k = 0; k < sections[c]; ++k)
+                randomSection (rng, taps[c].data() + 6 * k);
+            for (float& v : delays[c])
+                v = small (rng);
+        }
+
+        std::vector<float> x (static_cast<size_t> (2 * len));
+        for (float& v : x)
+            v = signal (rng);
+
+        for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        {
+            ForcedVariant forced (variant);
+            SCOPED_TRACE (testing::Message() << "variant " << variant << ", trial " << trial << ", length " << len);
+            std::vector<IirState*> plain, rectified;
+            std::vector<std::vector<float>> expected, got;
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                plain.push_back (createState (taps[c], sections[c], delays[c].data()));
+                rectified.push_back (createState (taps[c], sections[c], delays[c].data()));
+                expected.emplace_back (x.size(), 0.0f);
+                got.emplace_back (x.size(), 0.0f);
+            }
+
+            for (int32_t block = 0; block < 2; ++block)
+            {
+                const float* in = x.data() + block * len;
+                std::vector<float*> e, g;
+
+                for (int32_t c = 0; c < count; ++c)
+                {
+                    e.push_back (expected[c].data() + block * len);
+                    g.push_back (got[c].data() + block * len);
+                    vecIirFilter (in, e.back(), len, plain[c]);
+                    vecAbsInPlace (e.back(), len);
+                }
+
+                EXPECT_EQ (vecIirFilterRectify (in, g.data(), rectified.data(), count, len), dspStatusOk);
+            }
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                EXPECT_TRUE (sameBits (got[c].data(), expected[c].data(), 2 * len)) << "cascade " << c;
+                EXPECT_TRUE (sameBits (rectified[c]->delayLine, plain[c]->delayLine, 2 * sections[c])) << "cascade " << c;
+                iirStateFree (plain[c]);
+                iirStateFree (rectified[c]);
+            }
+        }
+    }
+
+    float in[2] { 1.0f, 2.0f }, out[2] { 7.0f, 7.0f };
+    float* outs[1] { out };
+    IirState* none[1] { nullptr };
+    EXPECT_EQ (vecIirFilterRectify (in, outs, none, 1, 2), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterRectify (in, outs, none, 0, 2), dspStatusBadLength);
+    EXPECT_EQ (out[0], 7.0f);
+}
+
 //==============================================================================
 TEST (VectorOps, SelectionRule)
 {
