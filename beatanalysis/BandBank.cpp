@@ -52,12 +52,13 @@ bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
     decimationSums = alignedAllocFloat (bands);
     overviewLowBuffer = alignedAllocFloat (blockSize);
     stepSums = alignedAllocFloat ((blockSize / samplesPerValue + 1) * bands);
+    stepOnsets = new (std::nothrow) StepOnset[static_cast<size_t> ((blockSize / samplesPerValue + 1) * bands)];
     stages = new (std::nothrow) BiquadStage[bands];
     // Every array exists (or is null) before the count says so, so destroy() frees exactly what was made.
     bandCount = bands;
 
     if (trackers == nullptr || channels == nullptr || bandBuffers == nullptr || decimationSums == nullptr
-        || overviewLowBuffer == nullptr || stepSums == nullptr || stages == nullptr)
+        || overviewLowBuffer == nullptr || stepSums == nullptr || stepOnsets == nullptr || stages == nullptr)
     {
         destroy();
         return false;
@@ -143,6 +144,8 @@ void BandBank::destroy()
     overviewLowBuffer = nullptr;
     alignedFree (stepSums);
     stepSums = nullptr;
+    delete[] stepOnsets;
+    stepOnsets = nullptr;
     delete[] stages;
     stages = nullptr;
     delete[] trackers;
@@ -335,35 +338,76 @@ bool BandBank::decimate (int32_t n)
     }
 
     decimationPhase = phase;
-    bool winner = false;
 
-    for (int32_t m = 0; m < steps; ++m)
-        winner = decimatedStep (stepSums + m * bandCount) || winner;
+    // Each band's picker runs over the sub-block's decimated values on its own. Onsets are rare (one
+    // per band at most in each hold time); they are noted with the picker's peak as it stood, and the
+    // steps that have any are then taken in order: tracking, vote and candidates, as if every band
+    // had been stepped together. At a step without an onset no band is valid, and nothing else
+    // happens.
+    int32_t onsets = 0;
+    float values[blockSize + 1];
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        for (int32_t m = 0; m < steps; ++m)
+        {
+            const double sum = stepSums[m * bandCount + i];
+            values[m] = static_cast<float> (exactReciprocal != 0.0 ? sum * exactReciprocal : sum / decimation);
+        }
+
+        PeakPicker& picker = channels[i];
+        picker.processEach (values, steps, [&] (int32_t m)
+                            { stepOnsets[onsets++] = { m, i, picker.peakPosition, picker.peakLevel }; });
+    }
+
+    // Band by band gave each band's onsets in step order; a stable insertion sort (the list is short)
+    // puts them in step order with the bands in index order within a step.
+    for (int32_t k = 1; k < onsets; ++k)
+    {
+        const StepOnset onset = stepOnsets[k];
+        int32_t j = k;
+
+        for (; j > 0 && stepOnsets[j - 1].step > onset.step; --j)
+            stepOnsets[j] = stepOnsets[j - 1];
+
+        stepOnsets[j] = onset;
+    }
+
+    bool winner = false;
+    int32_t lastStep = -1;
+
+    for (int32_t k = 0; k < onsets;)
+    {
+        const int32_t step = stepOnsets[k].step;
+
+        for (int32_t i = 0; i < bandCount; ++i)
+            trackers[i].valid = false;
+
+        bool anyValid = false;
+
+        for (; k < onsets && stepOnsets[k].step == step; ++k)
+        {
+            OnsetTracker& tracker = trackers[stepOnsets[k].band];
+            tracker.recordOnset (stepOnsets[k].peakPosition, stepOnsets[k].peakLevel, channels[stepOnsets[k].band].sampleRate);
+            anyValid = anyValid || tracker.valid;
+        }
+
+        winner = (anyValid && voteAndOffer()) || winner;
+        lastStep = step;
+    }
+
+    if (steps > 0 && lastStep != steps - 1)
+        for (int32_t i = 0; i < bandCount; ++i)
+            trackers[i].valid = false;
 
     return winner;
 }
 
-bool BandBank::decimatedStep (const float* sums)
+// The vote of one decimated step at which some band is valid, and the candidates of the bands that
+// agree with it.
+bool BandBank::voteAndOffer()
 {
-    bool anyValid = false;
-
-    for (int32_t i = 0; i < bandCount; ++i)
-    {
-        const double sum = sums[i];
-        const float v = static_cast<float> (exactReciprocal != 0.0 ? sum * exactReciprocal : sum / decimation);
-        trackers[i].valid = false;
-
-        PeakPicker& picker = channels[i];
-
-        if (picker.process (v))
-        {
-            trackers[i].recordOnset (picker.peakPosition, picker.peakLevel, picker.sampleRate);
-            anyValid = anyValid || trackers[i].valid;
-        }
-    }
-
-    // Without a valid band the vote changes nothing and has no winner.
-    if (! anyValid || voteTempo() == nullptr)
+    if (voteTempo() == nullptr)
         return false;
 
     if (candidateListener != nullptr)

@@ -24,6 +24,12 @@ struct PeakPicker
     // Takes the next decimated value; true when it confirms an onset (at peakPosition, peakLevel).
     bool process (float value);
 
+    // process() on each of count values in turn; onOnset (k) is called for each value k that confirms
+    // an onset, with the picker as process() leaves it. The running threshold and position stay in
+    // registers between values instead of going through memory.
+    template <typename OnOnset>
+    void processEach (const float* values, int32_t count, OnOnset&& onOnset);
+
     // Starts the next decay phase of the threshold (only while waiting).
     void advancePhase();
 
@@ -98,3 +104,58 @@ inline void PeakPicker::startPeak (float value)
     slope = stepDecrement = 0.0f;
     state = 1;
 }
+
+template <typename OnOnset>
+void PeakPicker::processEach (const float* values, int32_t count, OnOnset&& onOnset)
+{
+    float t = threshold;
+    int32_t at = position;
+
+    for (int32_t k = 0; k < count; ++k)
+    {
+        const float value = values[k];
+        t -= stepDecrement;
+        at = static_cast<int32_t> (static_cast<uint32_t> (at) + static_cast<uint32_t> (positionStep));
+
+        if (state == 0)
+        {
+            if (t < thresholdFloor)
+                t = thresholdFloor;
+
+            if (static_cast<int64_t> (at) - phaseStart > phaseLength)
+            {
+                threshold = t;
+                position = at;
+                advancePhase();
+                t = threshold;
+            }
+
+            if (value < t)
+                continue;
+
+            position = at;
+            startPeak (value);
+            t = threshold;
+            continue;
+        }
+
+        if (value > peakLevel)
+        {
+            position = at;
+            startPeak (value);
+            t = threshold;
+        }
+
+        if (static_cast<uint32_t> (at) - static_cast<uint32_t> (holdStart) >= holdSamples)
+        {
+            state = 0;
+            threshold = t;
+            position = at;
+            onOnset (k);
+        }
+    }
+
+    threshold = t;
+    position = at;
+}
+

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace
@@ -148,4 +150,52 @@ TEST (EnvelopeWindow, LengthsAndShaping)
     EXPECT_EQ (buf[12], 0.0f);       // a steady value never rises above its mean
     EXPECT_FLOAT_EQ (buf[20], 1.8f); // 3 - 12/10
     EXPECT_EQ (buf[21], 0.0f);
+}
+
+// Running a stretch of values at once gives the onsets, and leaves the picker, exactly as process()
+// on each value does: peaks that move during the hold, decay phases, the floor, and holds of 0.
+TEST (PeakPicker, ProcessEachEqualsProcessOnEachValue)
+{
+    std::vector<float> values;
+    uint32_t noise = 7;
+
+    for (int32_t k = 0; k < 60000; ++k)
+    {
+        noise = noise * 1664525u + 1013904223u;
+        const float jitter = static_cast<float> (noise >> 8) / 16777216.0f;
+        // Bursts of changing height over a low floor, with long quiet stretches for the decay.
+        const bool burst = (k / 1500) % 3 == 0 && k % 1500 < 200;
+        values.push_back (burst ? 0.05f + jitter * static_cast<float> ((k / 4500) % 5 + 1) : jitter * 0.0008f);
+    }
+
+    for (const uint32_t hold : { 12788u, 0u })
+    {
+        PeakPicker one, run;
+        setUp (one);
+        setUp (run);
+        one.holdSamples = run.holdSamples = hold;
+        std::vector<std::pair<int32_t, int32_t>> expected, got;
+
+        for (int32_t k = 0; k < static_cast<int32_t> (values.size()); ++k)
+            if (one.process (values[k]))
+                expected.emplace_back (k, one.peakPosition);
+
+        // In pieces of varied length, as the bank's sub-blocks give them.
+        for (int32_t k = 0, piece = 1; k < static_cast<int32_t> (values.size()); k += piece, piece = piece % 97 + 13)
+        {
+            const int32_t n = std::min (piece, static_cast<int32_t> (values.size()) - k);
+            run.processEach (values.data() + k, n, [&] (int32_t m) { got.emplace_back (k + m, run.peakPosition); });
+        }
+
+        EXPECT_GT (expected.size(), 5u);
+        EXPECT_EQ (got, expected);
+        EXPECT_EQ (run.threshold, one.threshold);
+        EXPECT_EQ (run.position, one.position);
+        EXPECT_EQ (run.state, one.state);
+        EXPECT_EQ (run.peakLevel, one.peakLevel);
+        EXPECT_EQ (run.phaseStart, one.phaseStart);
+        EXPECT_EQ (run.phaseLength, one.phaseLength);
+        EXPECT_EQ (run.decayPhase, one.decayPhase);
+        EXPECT_EQ (run.stepDecrement, one.stepDecrement);
+    }
 }
