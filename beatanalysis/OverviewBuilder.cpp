@@ -321,10 +321,18 @@ bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float r
             const int64_t toDecay = (decayPeriod - s.decayCounter + step - 1) / step;
             const int64_t decayAt = firstCounted + std::max<int64_t> (1, toDecay) - 1;
             const int32_t end = static_cast<int32_t> (std::min<int64_t> (count, i + decayAt - 1));
+            // Short stretches are common while a segment rises; longer ones go to the vector search.
             int32_t j = i;
 
-            while (j < end && ! (d[j] >= limit))
+            for (const int32_t shortEnd = std::min (end, i + 8); j < shortEnd && ! (d[j] >= limit);)
                 ++j;
+
+            if (j == i + 8 && j < end)
+            {
+                int32_t found = 0;
+                vecFindAtLeast (d + j, end - j, limit, &found);
+                j += found;
+            }
 
             const int64_t quiet = j - i;
             const int64_t counted = std::max<int64_t> (0, quiet - firstCounted + 1);

@@ -16,6 +16,8 @@ struct VectorKernelTable
     // The cascades of one block (see IirBlockLayout) in one pass, outputs rectified.
     void (*iirFilterRectify) (const IirBlockLayout& block);
     void (*copy) (const float* src, float* dst, int32_t len);
+    // Index of the first x[i] >= limit, or len.
+    int32_t (*findAtLeast) (const float* x, int32_t len, float limit);
     void (*absInPlace) (float* buf, int32_t len);
     void (*scaleInPlace) (float factor, float* buf, int32_t len);
     void (*add) (const float* a, const float* b, float* dst, int32_t len, bool streaming);

@@ -351,6 +351,18 @@ int32_t vecCopy (const float* src, float* dst, int32_t len)
     return dspStatusOk;
 }
 
+int32_t vecFindAtLeast (const float* x, int32_t len, float limit, int32_t* index)
+{
+    if (x == nullptr || index == nullptr)
+        return dspStatusNullPointer;
+
+    if (len < 1)
+        return dspStatusBadLength;
+
+    *index = kernels().findAtLeast (x, len, limit);
+    return dspStatusOk;
+}
+
 int32_t vecAbsInPlace (float* buf, int32_t len)
 {
     if (buf == nullptr)

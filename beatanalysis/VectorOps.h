@@ -48,6 +48,8 @@ int32_t iirStateCreateBiquad (IirState** out, const float* taps, int32_t section
 int32_t iirStateFree (IirState* state);
 
 int32_t vecCopy (const float* src, float* dst, int32_t len);
+// index = the first i with x[i] >= limit (never for NaN on either side), or len when there is none.
+int32_t vecFindAtLeast (const float* x, int32_t len, float limit, int32_t* index);
 int32_t vecAbsInPlace (float* buf, int32_t len);
 int32_t vecDivConstInPlace (float value, float* buf, int32_t len);
 int32_t vecAdd (const float* a, const float* b, float* dst, int32_t len);

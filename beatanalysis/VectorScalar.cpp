@@ -56,6 +56,15 @@ void copy (const float* src, float* dst, int32_t len)
         dst[i] = src[i];
 }
 
+int32_t findAtLeast (const float* x, int32_t len, float limit)
+{
+    for (int32_t i = 0; i < len; ++i)
+        if (x[i] >= limit)
+            return i;
+
+    return len;
+}
+
 void absInPlace (float* buf, int32_t len)
 {
     for (int32_t i = 0; i < len; ++i)
@@ -87,4 +96,4 @@ void fillInt (int32_t value, int32_t* dst, int32_t len, bool)
 }
 } // namespace
 
-const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, iirFilterRectify, copy, absInPlace, scaleInPlace, add, fill, fillInt };
+const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, iirFilterRectify, copy, findAtLeast, absInPlace, scaleInPlace, add, fill, fillInt };

@@ -508,6 +508,47 @@ TEST (VectorOps, FilterRectifyEqualsFilterThenAbs)
     EXPECT_EQ (out[0], 7.0f);
 }
 
+// The search finds the first value at or above the limit, never a NaN (on either side), and every
+// variant finds the same index at every length and offset.
+TEST (VectorOps, FindAtLeast)
+{
+    std::mt19937 rng (13);
+    std::uniform_real_distribution<float> below (-5.0f, 0.999f);
+    std::uniform_int_distribution<int32_t> lengths (1, 70), offsets (0, 7);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+
+    for (int32_t trial = 0; trial < 400; ++trial)
+    {
+        const int32_t len = lengths (rng), off = offsets (rng);
+        std::vector<float> x (static_cast<size_t> (len + 8));
+        for (float& v : x)
+            v = below (rng);
+
+        // Where the first hit lies (or none), with NaNs and values just below before it.
+        const int32_t hit = trial % 5 == 0 ? len : std::uniform_int_distribution<int32_t> (0, len - 1) (rng);
+        if (hit < len)
+            x[off + hit] = trial % 2 == 0 ? 1.0f : 2.5f;
+        if (hit > 0)
+            x[off + hit - 1] = trial % 3 == 0 ? nan : std::nextafter (1.0f, 0.0f);
+
+        for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        {
+            ForcedVariant forced (variant);
+            int32_t found = -1;
+            EXPECT_EQ (vecFindAtLeast (x.data() + off, len, 1.0f, &found), dspStatusOk);
+            EXPECT_EQ (found, hit) << "variant " << variant << ", length " << len << ", offset " << off;
+        }
+    }
+
+    float x[3] { 3.0f, 4.0f, 5.0f };
+    int32_t found = -1;
+    EXPECT_EQ (vecFindAtLeast (x, 3, nan, &found), dspStatusOk);
+    EXPECT_EQ (found, 3);
+    EXPECT_EQ (vecFindAtLeast (nullptr, 3, 1.0f, &found), dspStatusNullPointer);
+    EXPECT_EQ (vecFindAtLeast (x, 3, 1.0f, nullptr), dspStatusNullPointer);
+    EXPECT_EQ (vecFindAtLeast (x, 0, 1.0f, &found), dspStatusBadLength);
+}
+
 //==============================================================================
 TEST (VectorOps, SelectionRule)
 {
