@@ -52,8 +52,7 @@ OverviewBuilder::~OverviewBuilder()
 
 void OverviewBuilder::releaseBuffers()
 {
-    alignedFree (fullBuffer);
-    fullBuffer = nullptr;
+    initialised = false;
 
     for (float*& buffer : bandBuffers)
     {
@@ -94,12 +93,6 @@ bool OverviewBuilder::init (int32_t rate, int32_t frames)
 
     bool ok = rate > 0;
 
-    if (ok)
-    {
-        fullBuffer = alignedAllocFloat (blockSize);
-        ok = fullBuffer != nullptr;
-    }
-
     for (int32_t b = 0; b < bandCount && ok; ++b)
     {
         bandBuffers[b] = alignedAllocFloat (blockSize);
@@ -118,6 +111,7 @@ bool OverviewBuilder::init (int32_t rate, int32_t frames)
     if (! ok)
         releaseBuffers();
 
+    initialised = ok;
     reset();
     return ok;
 }
@@ -164,7 +158,7 @@ void OverviewBuilder::reset()
 void OverviewBuilder::processBlock (const float* block, const float* low, const float* mid, const float* high,
                                     int32_t count)
 {
-    if (block == nullptr || fullBuffer == nullptr)
+    if (block == nullptr || ! initialised)
         return;
 
     const float* given[bandCount] { low, mid, high };
@@ -178,34 +172,30 @@ void OverviewBuilder::processBlock (const float* block, const float* low, const 
         const bool endsTrack = samplesSeen + n >= endFrame;
         ++blockCounter;
 
-        for (int32_t i = 0; i < n; ++i)
-            fullBuffer[i] = block[i] * sampleScale;
+        // The bands are segmented in the 32,768 scale; scaling by a power of two is exact, so each
+        // band is scaled where a sample is looked at rather than copied scaled.
+        const float* x[bandCount];
 
         for (int32_t b = 0; b < bandCount; ++b)
         {
-            float* const x = bandBuffers[b];
-
             if (given[b] != nullptr)
             {
-                for (int32_t i = 0; i < n; ++i)
-                    x[i] = given[b][i] * sampleScale;
+                x[b] = given[b];
             }
             else
             {
-                stages[b]->filter (block, x, n);
-                vecAbsInPlace (x, n);
-
-                for (int32_t i = 0; i < n; ++i)
-                    x[i] *= sampleScale;
+                stages[b]->filter (block, bandBuffers[b], n);
+                vecAbsInPlace (bandBuffers[b], n);
+                x[b] = bandBuffers[b];
             }
         }
 
-        const bool lowOpened = segmentBand (lowBand, bandBuffers[lowBand], n, endsTrack);
-        segmentBand (midBand, bandBuffers[midBand], n, endsTrack);
-        segmentBand (highBand, bandBuffers[highBand], n, endsTrack);
+        const bool lowOpened = segmentBand (lowBand, x[lowBand], n, endsTrack);
+        segmentBand (midBand, x[midBand], n, endsTrack);
+        segmentBand (highBand, x[highBand], n, endsTrack);
 
         for (int32_t i = 0; i < n; ++i)
-            meanSum += std::fabs (static_cast<double> (fullBuffer[i]));
+            meanSum += std::fabs (static_cast<double> (block[i] * sampleScale));
 
         // The mean is emitted every ninth block and at every attack: every opening of a low-band
         // segment, the track's first one included.
@@ -304,7 +294,8 @@ inline bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coars
 // The samples of a run that are no rise (below the open segment's rise limit) only count time, and
 // decay the peak once enough of them have passed; they are taken in bulk up to the next decay step,
 // and every other sample goes through segmentSample. The result is that of segmentSample on each.
-bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, int32_t count)
+bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, float scale,
+                                  int32_t count)
 {
     const float threshold = coarse ? coarseThreshold : fineThreshold;
     const int64_t step = coarse ? 4 : 1;
@@ -314,7 +305,9 @@ bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float r
     {
         if (s.started)
         {
-            const float limit = s.peak > threshold ? s.peak * ratio : threshold;
+            // d x scale >= limit exactly when d >= limit / scale: both scalings by a power of two are
+            // exact here (the limit is never below 0.0066).
+            const float limit = (s.peak > threshold ? s.peak * ratio : threshold) / scale;
             // 1-based: the first following sample that counts toward the decay, and the one that
             // completes the decay period.
             const int64_t firstCounted = std::max<int64_t> (1, (firstDecaySample - s.sinceStart + step - 1) / step);
@@ -344,7 +337,7 @@ bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float r
                 break;
         }
 
-        opened = segmentSample (band, s, coarse, ratio, d[i]) || opened;
+        opened = segmentSample (band, s, coarse, ratio, d[i] * scale) || opened;
         ++i;
     }
 
@@ -360,7 +353,7 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
     // The fine and the coarse segmenter write different fields of the segment records, so each runs
     // over the whole sub-block on its own. The running state is worked on in locals.
     Segmenter fine = band.fine;
-    const bool opened = segmentRun (band, fine, false, ratio, x, n);
+    const bool opened = segmentRun (band, fine, false, ratio, x, sampleScale, n);
     band.fine = fine;
 
     int32_t lastGroupSize = 4;
@@ -376,7 +369,7 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
         // the next one.
         for (; groupFill != 0 && i < n; ++i)
         {
-            groupMax = std::max (groupMax, x[i]);
+            groupMax = std::max (groupMax, x[i] * sampleScale);
 
             if (++groupFill == 4)
             {
@@ -389,13 +382,13 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
         int32_t groups = 0;
 
         for (; i + 4 <= n; i += 4)
-            maxima[groups++] = std::max (std::max (std::max (x[i], x[i + 1]), x[i + 2]), x[i + 3]);
+            maxima[groups++] = std::max (std::max (std::max (x[i], x[i + 1]), x[i + 2]), x[i + 3]) * sampleScale;
 
-        segmentRun (band, coarse, true, ratio, maxima, groups);
+        segmentRun (band, coarse, true, ratio, maxima, 1.0f, groups);
 
         for (; i < n; ++i)
         {
-            groupMax = groupFill == 0 ? x[i] : std::max (groupMax, x[i]);
+            groupMax = groupFill == 0 ? x[i] * sampleScale : std::max (groupMax, x[i] * sampleScale);
             ++groupFill;
         }
 

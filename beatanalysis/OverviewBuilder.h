@@ -53,7 +53,7 @@ public:
     // filters of its own) and give the rectified result as the low band, while takesLowBand() says the
     // builder still takes blocks and has that stage.
     BiquadStage& getLowStage() { return lowStage; }
-    bool takesLowBand() const { return ! complete && fullBuffer != nullptr && lowStage.state != nullptr; }
+    bool takesLowBand() const { return ! complete && initialised && lowStage.state != nullptr; }
 
     // Sets the kinds of loud points first .. last-1.
     void classifyLoudWave (int32_t first, int32_t last);
@@ -119,7 +119,7 @@ private:
     void releaseBuffers();
     bool segmentSample (Band& band, Segmenter& s, bool coarse, float ratio, float d);
     void closeSegment (Band& band, Segmenter& s, bool coarse, int32_t length);
-    bool segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, int32_t count);
+    bool segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, float scale, int32_t count);
     bool segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack);
     void advanceEnvelope (bool emitted, double mean, bool bySegment);
     void advanceBandLevels (Band& band);
@@ -140,7 +140,7 @@ private:
     int32_t dotSlice = 1;   // blocks per dot
 
     BiquadStage lowStage, midStage, highStage;
-    float* fullBuffer = nullptr;
+    bool initialised = false; // init succeeded
     float* bandBuffers[bandCount] {};
 
     Band bands[bandCount] {};
