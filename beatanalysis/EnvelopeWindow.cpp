@@ -109,14 +109,43 @@ void EnvelopeWindow::shapePair (EnvelopeWindow& a, const float* srcA, float* dst
         return;
     }
 
-    WindowRun runA (a), runB (b);
+    // Both windows' steps side by side in the two lanes of one double pair: each lane does what
+    // WindowRun::step does, in the same order.
+    typedef double Pair __attribute__ ((vector_size (16)));
+    typedef float FloatPair __attribute__ ((vector_size (8)));
+    typedef int64_t MaskPair __attribute__ ((vector_size (16)));
+
+    float* const windowA = a.window;
+    float* const windowB = b.window;
+    const int32_t lengthA = a.windowLength, lengthB = b.windowLength;
+    int32_t indexA = a.windowIndex, indexB = b.windowIndex;
+    const Pair lengths { static_cast<double> (lengthA), static_cast<double> (lengthB) };
+    Pair sums { static_cast<double> (a.windowSum), static_cast<double> (b.windowSum) };
 
     for (int32_t j = 0; j < n; ++j)
     {
-        dstA[j] = runA.step (srcA[j]);
-        dstB[j] = runB.step (srcB[j]);
+        const float va = srcA[j], vb = srcB[j];
+        const Pair v { static_cast<double> (va), static_cast<double> (vb) };
+        const Pair w { static_cast<double> (windowA[indexA]), static_cast<double> (windowB[indexB]) };
+        sums = __builtin_convertvector (__builtin_convertvector ((sums - w) + v, FloatPair), Pair);
+        const Pair rise = v - sums / lengths;
+        windowA[indexA] = va;
+        windowB[indexB] = vb;
+
+        if (++indexA >= lengthA)
+            indexA = 0;
+
+        if (++indexB >= lengthB)
+            indexB = 0;
+
+        const MaskPair kept = reinterpret_cast<MaskPair> (rise) & (rise > 0.0);
+        const FloatPair out = __builtin_convertvector (reinterpret_cast<Pair> (kept), FloatPair);
+        dstA[j] = out[0];
+        dstB[j] = out[1];
     }
 
-    runA.storeTo (a);
-    runB.storeTo (b);
+    a.windowIndex = indexA;
+    b.windowIndex = indexB;
+    a.windowSum = static_cast<float> (sums[0]);
+    b.windowSum = static_cast<float> (sums[1]);
 }
