@@ -208,13 +208,14 @@ bool BandBank::filtersBlock (int32_t band) const
     return source < 0 || source >= band;
 }
 
+// The bands that filter the block, and the overview's low band, in one pass with their outputs
+// rectified.
 void BandBank::filterBands (const float* mono, int32_t n, BiquadStage* overviewLow)
 {
     IirState* states[maxBands + 1];
     float* outputs[maxBands + 1];
     int32_t filters = 0;
 
-    // A band whose stage has no state keeps its buffer as it was (and is still rectified below).
     for (int32_t i = 0; i < bandCount; ++i)
     {
         if (filtersBlock (i) && stages[i].state != nullptr)
