@@ -13,7 +13,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -235,6 +237,16 @@ OverviewTracks::Track tempoStep (int32_t rate)
     return OverviewTracks::fromAudio (a);
 }
 
+// The track as a 16-bit file carries it: every sample a whole number within the 16-bit range.
+OverviewTracks::Track quantised (OverviewTracks::Track t)
+{
+    for (std::vector<float>* channel : { &t.left, &t.right })
+        for (float& v : *channel)
+            v = std::nearbyint (std::min (32767.0f, std::max (-32768.0f, v)));
+
+    return t;
+}
+
 struct Case
 {
     const char* name;
@@ -255,6 +267,8 @@ const std::vector<Case>& cases()
         { "step_48k", [] { return tempoStep (48000); }, 589, 32, { 0x1c5cba2fd8ccae35ull, 0x2be82d25ea3b10f9ull, 0x123eb3dcb0309e51ull } },
         { "mixed_48k", [] { return OverviewTracks::mixed (48000); }, 1 << 20, 4, { 0x0a15c73776617e3eull, 0x84f386d57b21b786ull, 0x443f8b2cf380cbf5ull } },
         { "bass_hats_44k", [] { return OverviewTracks::bassAndHats (44100); }, 44100, 4, { 0x09138e3b12b2223bull, 0xed4c7db46ea12dafull, 0x05a0ad003c7260fbull } },
+        { "drums_noise_16bit_44k", [] { return quantised (drumsAndNoise44k()); }, 4096, 4, { 0xf6ac9dc872304a50ull, 0x9aeceba552e5260eull, 0x753cf87b30518f46ull } },
+        { "breakdown_16bit_48k", [] { return quantised (OverviewTracks::drumsWithBreakdown (48000)); }, 4096, 4, { 0x4a251118ae5495ceull, 0x430f354b05db0355ull, 0x26bccbad2a4c2c88ull } },
     };
     return list;
 }
