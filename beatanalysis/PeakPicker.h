@@ -6,6 +6,7 @@
 
 #include "EnvelopeWindow.h"
 
+#include <algorithm>
 #include <cstdint>
 
 struct PeakPicker
@@ -113,6 +114,39 @@ void PeakPicker::processEach (const float* values, int32_t count, OnOnset&& onOn
 
     for (int32_t k = 0; k < count; ++k)
     {
+        // While the threshold stands still (no decrement: the level phase, and every hold), a value
+        // that neither reaches it (waiting) nor passes the peak (holding) only moves the position,
+        // until the phase or the hold ends. Such values are passed over in bulk.
+        if (stepDecrement == 0.0f && positionStep > 0 && ! (t < thresholdFloor))
+        {
+            const auto step = static_cast<int64_t> (positionStep);
+            int32_t j = k;
+
+            if (state == 0)
+            {
+                const int64_t room = static_cast<int64_t> (phaseLength) + phaseStart - at;
+                const int64_t end = std::min<int64_t> (count, k + (room < 0 ? 0 : room / step));
+
+                while (j < end && values[j] < t)
+                    ++j;
+            }
+            else
+            {
+                const uint32_t since = static_cast<uint32_t> (at) - static_cast<uint32_t> (holdStart);
+                const int64_t room = since >= holdSamples ? 0 : (static_cast<int64_t> (holdSamples) - since - 1) / step;
+                const int64_t end = std::min<int64_t> (count, k + room);
+
+                while (j < end && ! (values[j] > peakLevel))
+                    ++j;
+            }
+
+            at = static_cast<int32_t> (static_cast<uint32_t> (at) + static_cast<uint32_t> (positionStep) * static_cast<uint32_t> (j - k));
+            k = j;
+
+            if (k == count)
+                break;
+        }
+
         const float value = values[k];
         t -= stepDecrement;
         at = static_cast<int32_t> (static_cast<uint32_t> (at) + static_cast<uint32_t> (positionStep));

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -153,7 +155,8 @@ TEST (EnvelopeWindow, LengthsAndShaping)
 }
 
 // Running a stretch of values at once gives the onsets, and leaves the picker, exactly as process()
-// on each value does: peaks that move during the hold, decay phases, the floor, and holds of 0.
+// on each value does: peaks that move during the hold, decay phases, the floor, holds of 0, and
+// values that are not numbers.
 TEST (PeakPicker, ProcessEachEqualsProcessOnEachValue)
 {
     std::vector<float> values;
@@ -167,6 +170,11 @@ TEST (PeakPicker, ProcessEachEqualsProcessOnEachValue)
         const bool burst = (k / 1500) % 3 == 0 && k % 1500 < 200;
         values.push_back (burst ? 0.05f + jitter * static_cast<float> ((k / 4500) % 5 + 1) : jitter * 0.0008f);
     }
+
+    // A few values no real signal has, in a quiet stretch and inside a burst.
+    values[20000] = std::numeric_limits<float>::quiet_NaN();
+    values[31550] = std::numeric_limits<float>::quiet_NaN();
+    values[45010] = std::numeric_limits<float>::infinity();
 
     for (const uint32_t hold : { 12788u, 0u })
     {
@@ -189,10 +197,10 @@ TEST (PeakPicker, ProcessEachEqualsProcessOnEachValue)
 
         EXPECT_GT (expected.size(), 5u);
         EXPECT_EQ (got, expected);
-        EXPECT_EQ (run.threshold, one.threshold);
+        EXPECT_EQ (std::memcmp (&run.threshold, &one.threshold, sizeof (float)), 0);
         EXPECT_EQ (run.position, one.position);
         EXPECT_EQ (run.state, one.state);
-        EXPECT_EQ (run.peakLevel, one.peakLevel);
+        EXPECT_EQ (std::memcmp (&run.peakLevel, &one.peakLevel, sizeof (float)), 0);
         EXPECT_EQ (run.phaseStart, one.phaseStart);
         EXPECT_EQ (run.phaseLength, one.phaseLength);
         EXPECT_EQ (run.decayPhase, one.decayPhase);
