@@ -102,7 +102,9 @@ void EnvelopeWindow::shapeFrom (const float* src, float* dst, int32_t n)
 void EnvelopeWindow::shapePair (EnvelopeWindow& a, const float* srcA, float* dstA, EnvelopeWindow& b,
                                 const float* srcB, float* dstB, int32_t n)
 {
-    if (a.window == nullptr || b.window == nullptr || a.window == b.window)
+    // Side by side each value of srcB is read before the same value of dstA is written, so b reading
+    // a's result runs after it.
+    if (a.window == nullptr || b.window == nullptr || a.window == b.window || srcB == dstA)
     {
         a.shapeFrom (srcA, dstA, n);
         b.shapeFrom (srcB, dstB, n);
