@@ -1,6 +1,7 @@
 #include "WavStream.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +78,12 @@ WavStream::~WavStream()
 
 void WavStream::close()
 {
+    if (mapped != nullptr)
+        munmap (const_cast<unsigned char*> (mapped), mappedSize);
+
+    mapped = nullptr;
+    mappedSize = 0;
+
     if (fd >= 0)
         ::close (fd);
 
@@ -175,6 +182,17 @@ bool WavStream::open (const std::string& path, std::string& error)
     frameBytes = static_cast<size_t> (channels) * bits / 8;
     frameCount = static_cast<int64_t> (dataSize / frameBytes);
     buffer.resize (std::max (bufferBytes / frameBytes, size_t { 1 }) * frameBytes);
+
+    // Mapped, the samples are decoded straight from the page cache instead of being copied out of
+    // it first; reading a piece at a time stays the way when the file cannot be mapped.
+    void* map = mmap (nullptr, fileSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+
+    if (map != MAP_FAILED)
+    {
+        mapped = static_cast<const unsigned char*> (map);
+        mappedSize = fileSize;
+    }
+
     return true;
 }
 
@@ -184,17 +202,28 @@ int32_t WavStream::read (float* left, float* right, int32_t maxFrames)
 
     while (fd >= 0 && total < maxFrames && nextFrame < frameCount)
     {
-        const auto want = static_cast<size_t> (std::min<int64_t> ({ maxFrames - total, frameCount - nextFrame,
-                                                                     static_cast<int64_t> (buffer.size() / frameBytes) }));
-        const size_t got = readAt (fd, buffer.data(), want * frameBytes, dataOffset + nextFrame * static_cast<int64_t> (frameBytes))
-                         / frameBytes;
+        const int64_t offset = dataOffset + nextFrame * static_cast<int64_t> (frameBytes);
+        size_t want = 0, got = 0;
+        const unsigned char* frames = nullptr;
+
+        if (mapped != nullptr)
+        {
+            want = got = static_cast<size_t> (std::min<int64_t> (maxFrames - total, frameCount - nextFrame));
+            frames = mapped + offset;
+        }
+        else
+        {
+            want = static_cast<size_t> (std::min<int64_t> ({ maxFrames - total, frameCount - nextFrame,
+                                                             static_cast<int64_t> (buffer.size() / frameBytes) }));
+            got = readAt (fd, buffer.data(), want * frameBytes, offset) / frameBytes;
+            frames = buffer.data();
+        }
 
         if (got == 0)
             break;
 
         float* l = left + total;
         float* r = right + total;
-        const unsigned char* frames = buffer.data();
 
         if (format == 1 && bits == 16 && channels == 2)
         {

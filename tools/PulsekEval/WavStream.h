@@ -35,6 +35,8 @@ private:
     void close();
 
     int fd = -1;
+    const unsigned char* mapped = nullptr; // the whole file, when it could be mapped
+    size_t mappedSize = 0;
     uint16_t format = 0, channels = 0, bits = 0;
     int32_t sampleRate = 0;
     int64_t dataOffset = 0;
