@@ -27,6 +27,7 @@ int64_t AnalysisHistogram::binOf (float periodMs) const
 size_t AnalysisHistogram::fill (const std::vector<BeatRecord>& candidates, size_t first, int64_t spanFrames)
 {
     std::fill (bins.begin(), bins.end(), 0);
+    windowCounted = false;
 
     if (first >= candidates.size())
         return candidates.size();
@@ -43,6 +44,43 @@ size_t AnalysisHistogram::fill (const std::vector<BeatRecord>& candidates, size_
     }
 
     return i;
+}
+
+void AnalysisHistogram::countBin (int64_t bin, int32_t change)
+{
+    if (bin >= 1 && bin < static_cast<int64_t> (bins.size()))
+        bins[static_cast<size_t> (bin)] += change;
+}
+
+void AnalysisHistogram::slideTo (const std::vector<BeatRecord>& candidates, const std::vector<int64_t>& candidateBins,
+                                 size_t first, int64_t spanFrames)
+{
+    if (! windowCounted || first < windowBegin)
+    {
+        std::fill (bins.begin(), bins.end(), 0);
+        windowBegin = windowEnd = first;
+        windowCounted = true;
+    }
+
+    if (first >= candidates.size())
+    {
+        for (size_t i = windowBegin; i < windowEnd; ++i)
+            countBin (candidateBins[i], -1);
+
+        windowBegin = windowEnd = first;
+        return;
+    }
+
+    // The candidates are in ascending position, so the window's end never moves back.
+    for (; windowBegin < first; ++windowBegin)
+        if (windowBegin < windowEnd)
+            countBin (candidateBins[windowBegin], -1);
+
+    windowEnd = std::max (windowEnd, first);
+    const int64_t last = static_cast<int64_t> (candidates[first].position) + spanFrames;
+
+    for (; windowEnd < candidates.size() && (windowEnd == first || candidates[windowEnd].position <= last); ++windowEnd)
+        countBin (candidateBins[windowEnd], 1);
 }
 
 int32_t AnalysisHistogram::argmaxOver (int64_t begin, int64_t end) const

@@ -25,6 +25,13 @@ public:
     // not counted. Returns the index of the first candidate beyond the span.
     size_t fill (const std::vector<BeatRecord>& candidates, size_t first, int64_t spanFrames);
 
+    // The same counts as fill (candidates, first, spanFrames) on a window that only moves forward
+    // along the list: candidates that left it are taken out and those that entered are counted.
+    // candidateBins holds binOf of every candidate's period. A first below the window's start
+    // counts afresh.
+    void slideTo (const std::vector<BeatRecord>& candidates, const std::vector<int64_t>& candidateBins, size_t first,
+                  int64_t spanFrames);
+
     // The first bin holding the strictly greatest count above 0, or -1 when every bin is 0.
     int32_t argmax() const;
 
@@ -38,8 +45,11 @@ public:
 
 private:
     int32_t argmaxOver (int64_t begin, int64_t end) const;
+    void countBin (int64_t bin, int32_t change);
 
     std::vector<int32_t> bins;
     int32_t level = 0;
     double scale = 1.0;
+    size_t windowBegin = 0, windowEnd = 0; // the candidates slideTo counted last
+    bool windowCounted = false;
 };

@@ -43,17 +43,22 @@ bool BandBank::build (int32_t rate, int32_t samplesPerValue, int32_t bands)
 
     sampleRate = static_cast<float> (rate);
     decimation = samplesPerValue;
+    // Dividing by a power of two is exact, and so is multiplying by its reciprocal.
+    exactReciprocal = (decimation & (decimation - 1)) == 0 ? 1.0 / decimation : 0.0;
 
     trackers = new (std::nothrow) OnsetTracker[bands];
     channels = new (std::nothrow) PeakPicker[bands];
     bandBuffers = new (std::nothrow) float*[bands]();
     decimationSums = alignedAllocFloat (bands);
+    overviewLowBuffer = alignedAllocFloat (blockSize);
+    stepSums = alignedAllocFloat ((blockSize / samplesPerValue + 1) * bands);
+    stepOnsets = new (std::nothrow) StepOnset[static_cast<size_t> ((blockSize / samplesPerValue + 1) * bands)];
     stages = new (std::nothrow) BiquadStage[bands];
     // Every array exists (or is null) before the count says so, so destroy() frees exactly what was made.
     bandCount = bands;
 
     if (trackers == nullptr || channels == nullptr || bandBuffers == nullptr || decimationSums == nullptr
-        || stages == nullptr)
+        || overviewLowBuffer == nullptr || stepSums == nullptr || stepOnsets == nullptr || stages == nullptr)
     {
         destroy();
         return false;
@@ -135,6 +140,12 @@ void BandBank::destroy()
     bandBuffers = nullptr;
     alignedFree (decimationSums);
     decimationSums = nullptr;
+    alignedFree (overviewLowBuffer);
+    overviewLowBuffer = nullptr;
+    alignedFree (stepSums);
+    stepSums = nullptr;
+    delete[] stepOnsets;
+    stepOnsets = nullptr;
     delete[] stages;
     stages = nullptr;
     delete[] trackers;
@@ -172,40 +183,17 @@ bool BandBank::processBlock (const float* mono, int32_t count, OverviewBuilder* 
     {
         const int32_t n = std::min (count, blockSize);
 
-        for (int32_t i = 0; i < bandCount; ++i)
-        {
-            EnvelopeWindow& envelope = channels[i].envelope;
-
-            if (envelope.sourceBand < 0 || envelope.sourceBand >= i)
-            {
-                stages[i].filter (mono, bandBuffers[i], n);
-                vecAbsInPlace (bandBuffers[i], n);
-            }
-            else
-            {
-                vecCopy (bandBuffers[envelope.sourceBand], bandBuffers[i], n);
-            }
-
-            if (envelope.shapingOn)
-                envelope.shape (bandBuffers[i], n);
-        }
+        // The overview builder's own low band is filtered from the same block; it runs beside the
+        // bands' filters here and reaches the builder as a given band.
+        BiquadStage* const overviewLow = overview != nullptr && overview->takesLowBand() ? &overview->getLowStage() : nullptr;
+        filterBands (mono, n, overviewLow);
+        finishBands (n);
 
         if (overview != nullptr)
-            overview->processBlock (mono, nullptr, bandCount > 2 ? bandBuffers[2] : nullptr,
-                                    bandCount > 3 ? bandBuffers[3] : nullptr, n);
+            overview->processBlock (mono, overviewLow != nullptr ? overviewLowBuffer : nullptr,
+                                    bandCount > 2 ? bandBuffers[2] : nullptr, bandCount > 3 ? bandBuffers[3] : nullptr, n);
 
-        for (int32_t j = 0; j < n; ++j)
-        {
-            for (int32_t i = 0; i < bandCount; ++i)
-                decimationSums[i] += bandBuffers[i][j];
-
-            if (++decimationPhase == decimation)
-            {
-                decimationPhase = 0;
-                winner = decimatedStep() || winner;
-            }
-        }
-
+        winner = decimate (n) || winner;
         mono += n;
         count -= n;
     }
@@ -213,20 +201,213 @@ bool BandBank::processBlock (const float* mono, int32_t count, OverviewBuilder* 
     return winner;
 }
 
-bool BandBank::decimatedStep()
+// A band whose source is not an earlier band filters the mono block itself.
+bool BandBank::filtersBlock (int32_t band) const
+{
+    const int32_t source = channels[band].envelope.sourceBand;
+    return source < 0 || source >= band;
+}
+
+// The bands that filter the block, and the overview's low band, in one pass with their outputs
+// rectified.
+void BandBank::filterBands (const float* mono, int32_t n, BiquadStage* overviewLow)
+{
+    IirState* states[maxBands + 1];
+    float* outputs[maxBands + 1];
+    int32_t filters = 0;
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        if (filtersBlock (i) && stages[i].state != nullptr)
+        {
+            states[filters] = stages[i].state;
+            outputs[filters++] = bandBuffers[i];
+        }
+    }
+
+    if (overviewLow != nullptr)
+    {
+        states[filters] = overviewLow->state;
+        outputs[filters++] = overviewLowBuffer;
+    }
+
+    if (filters > 0)
+        vecIirFilterRectify (mono, outputs, states, filters, n);
+
+    // A band whose stage has no state keeps its buffer as it was, and is still rectified.
+    for (int32_t i = 0; i < bandCount; ++i)
+        if (filtersBlock (i) && stages[i].state == nullptr)
+            vecAbsInPlace (bandBuffers[i], n);
+}
+
+// In band order: a copied band takes its source band's finished signal, and a band with a window is
+// shaped. Two neighbouring copied bands that are shaped and do not read each other run side by side.
+void BandBank::finishBands (int32_t n)
 {
     for (int32_t i = 0; i < bandCount; ++i)
     {
-        const float v = static_cast<float> (static_cast<double> (decimationSums[i]) / decimation);
-        decimationSums[i] = 0.0f;
-        trackers[i].valid = false;
+        EnvelopeWindow& envelope = channels[i].envelope;
 
-        PeakPicker& picker = channels[i];
+        if (filtersBlock (i))
+        {
+            if (envelope.shapingOn)
+                envelope.shape (bandBuffers[i], n);
 
-        if (picker.process (v))
-            trackers[i].recordOnset (picker.peakPosition, picker.peakLevel, picker.sampleRate);
+            continue;
+        }
+
+        const float* source = bandBuffers[envelope.sourceBand];
+
+        if (! envelope.shapingOn)
+        {
+            vecCopy (source, bandBuffers[i], n);
+            continue;
+        }
+
+        const int32_t next = i + 1;
+
+        if (next < bandCount && ! filtersBlock (next) && channels[next].envelope.shapingOn
+            && channels[next].envelope.sourceBand != i)
+        {
+            EnvelopeWindow::shapePair (envelope, source, bandBuffers[i], channels[next].envelope,
+                                       bandBuffers[channels[next].envelope.sourceBand], bandBuffers[next], n);
+            ++i;
+            continue;
+        }
+
+        envelope.shapeFrom (source, bandBuffers[i], n);
+    }
+}
+
+// A band's decimated values depend on nothing but its own samples, so each band's sums for the whole
+// sub-block are formed first (every sum from 0 in sample order, as one running sum would), and then
+// the decimated steps run in order.
+bool BandBank::decimate (int32_t n)
+{
+    int32_t steps = 0;
+    int32_t phase = decimationPhase;
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        const float* x = bandBuffers[i];
+        float sum = decimationSums[i];
+        int32_t j = 0;
+        steps = 0;
+        phase = decimationPhase;
+
+        for (; j < n && phase != 0; ++j)
+        {
+            sum += x[j];
+
+            if (++phase == decimation)
+            {
+                stepSums[steps++ * bandCount + i] = sum;
+                sum = 0.0f;
+                phase = 0;
+            }
+        }
+
+        if (decimation == 8)
+        {
+            for (; j + 8 <= n; j += 8)
+            {
+                float s = 0.0f + x[j];
+                s += x[j + 1];
+                s += x[j + 2];
+                s += x[j + 3];
+                s += x[j + 4];
+                s += x[j + 5];
+                s += x[j + 6];
+                s += x[j + 7];
+                stepSums[steps++ * bandCount + i] = s;
+            }
+        }
+
+        for (; j < n; ++j)
+        {
+            sum += x[j];
+
+            if (++phase == decimation)
+            {
+                stepSums[steps++ * bandCount + i] = sum;
+                sum = 0.0f;
+                phase = 0;
+            }
+        }
+
+        decimationSums[i] = sum;
     }
 
+    decimationPhase = phase;
+
+    // Each band's picker runs over the sub-block's decimated values on its own. Onsets are rare (one
+    // per band at most in each hold time); they are noted with the picker's peak as it stood, and the
+    // steps that have any are then taken in order: tracking, vote and candidates, as if every band
+    // had been stepped together. At a step without an onset no band is valid, and nothing else
+    // happens.
+    int32_t onsets = 0;
+    float values[blockSize + 1];
+
+    for (int32_t i = 0; i < bandCount; ++i)
+    {
+        for (int32_t m = 0; m < steps; ++m)
+        {
+            const double sum = stepSums[m * bandCount + i];
+            values[m] = static_cast<float> (exactReciprocal != 0.0 ? sum * exactReciprocal : sum / decimation);
+        }
+
+        PeakPicker& picker = channels[i];
+        picker.processEach (values, steps, [&] (int32_t m)
+                            { stepOnsets[onsets++] = { m, i, picker.peakPosition, picker.peakLevel }; });
+    }
+
+    // Band by band gave each band's onsets in step order; a stable insertion sort (the list is short)
+    // puts them in step order with the bands in index order within a step.
+    for (int32_t k = 1; k < onsets; ++k)
+    {
+        const StepOnset onset = stepOnsets[k];
+        int32_t j = k;
+
+        for (; j > 0 && stepOnsets[j - 1].step > onset.step; --j)
+            stepOnsets[j] = stepOnsets[j - 1];
+
+        stepOnsets[j] = onset;
+    }
+
+    bool winner = false;
+    int32_t lastStep = -1;
+
+    for (int32_t k = 0; k < onsets;)
+    {
+        const int32_t step = stepOnsets[k].step;
+
+        for (int32_t i = 0; i < bandCount; ++i)
+            trackers[i].valid = false;
+
+        bool anyValid = false;
+
+        for (; k < onsets && stepOnsets[k].step == step; ++k)
+        {
+            OnsetTracker& tracker = trackers[stepOnsets[k].band];
+            tracker.recordOnset (stepOnsets[k].peakPosition, stepOnsets[k].peakLevel, channels[stepOnsets[k].band].sampleRate);
+            anyValid = anyValid || tracker.valid;
+        }
+
+        winner = (anyValid && voteAndOffer()) || winner;
+        lastStep = step;
+    }
+
+    if (steps > 0 && lastStep != steps - 1)
+        for (int32_t i = 0; i < bandCount; ++i)
+            trackers[i].valid = false;
+
+    return winner;
+}
+
+// The vote of one decimated step at which some band is valid, and the candidates of the bands that
+// agree with it.
+bool BandBank::voteAndOffer()
+{
     if (voteTempo() == nullptr)
         return false;
 

@@ -65,7 +65,11 @@ public:
 
 private:
     bool designBands();
-    bool decimatedStep();
+    bool filtersBlock (int32_t band) const;
+    void filterBands (const float* mono, int32_t n, BiquadStage* overviewLow);
+    void finishBands (int32_t n);
+    bool decimate (int32_t n);
+    bool voteAndOffer();
 
     int32_t bandCount = 0;
     float** bandBuffers = nullptr;
@@ -74,8 +78,22 @@ private:
     PeakPicker* channels = nullptr;
     OnsetTracker* trackers = nullptr;
     float* decimationSums = nullptr;
+    float* overviewLowBuffer = nullptr; // the overview builder's low band, filtered with the bands
+    float* stepSums = nullptr;          // each decimated step's band sums of one sub-block, step by step
+
+    // An onset a band's picker confirmed at one decimated step of a sub-block.
+    struct StepOnset
+    {
+        int32_t step;
+        int32_t band;
+        int32_t peakPosition;
+        float peakLevel;
+    };
+
+    StepOnset* stepOnsets = nullptr;
     int32_t decimation = 0;
     int32_t decimationPhase = 0;
+    double exactReciprocal = 0.0; // 1 / decimation when that is exact, else 0
     float sampleRate = 0.0f;
     TempoHistogram tempoHistogram;
 };

@@ -24,7 +24,17 @@ struct EnvelopeWindow
 
     // Replaces each of the n values by the amount it rises above the mean of the last windowLength
     // values (itself included), or 0 when it does not rise above it.
-    void shape (float* buf, int32_t n);
+    void shape (float* buf, int32_t n) { shapeFrom (buf, buf, n); }
+
+    // The same on n values read from src and written to dst (which may be src): a band that copies
+    // another band's signal shapes it on the way.
+    void shapeFrom (const float* src, float* dst, int32_t n);
+
+    // Two windows over their own signals in one pass; the result is that of a.shapeFrom and then
+    // b.shapeFrom. Each window's running sum is a chain of dependent steps, and two chains side by
+    // side take little longer than one.
+    static void shapePair (EnvelopeWindow& a, const float* srcA, float* dstA, EnvelopeWindow& b, const float* srcB,
+                           float* dstB, int32_t n);
 
     int32_t sourceBand = -1; // -1: the band is filtered from the mono block
     bool shapingOn = false;

@@ -25,3 +25,18 @@ struct IirState
     int32_t groupCount;
     bool ownsMemory;
 };
+
+// One block for the fused filter-and-rectify kernel: laneCount (2..4) cascades of two sections run
+// side by side, one cascade per lane, and one cascade of four sections runs across the lanes, all
+// over the same input; every output is written rectified.
+struct IirBlockLayout
+{
+    const float* src;
+    int32_t len;
+    IirState* lanes[iirLaneCount];
+    float* laneDst[iirLaneCount];
+    int32_t laneCount;
+    IirState* group;
+    float* groupDst;
+};
+

@@ -52,8 +52,7 @@ OverviewBuilder::~OverviewBuilder()
 
 void OverviewBuilder::releaseBuffers()
 {
-    alignedFree (fullBuffer);
-    fullBuffer = nullptr;
+    initialised = false;
 
     for (float*& buffer : bandBuffers)
     {
@@ -83,6 +82,8 @@ bool OverviewBuilder::init (int32_t rate, int32_t frames)
     // The running peak decays every 512 samples at 44,100 Hz and after the same time at other rates
     // (an exact comparison with a fractional period would never hold).
     decayPeriod = std::max (1, static_cast<int32_t> (std::lround (sampleRate / 44100.0 * 512.0)));
+    // The smallest whole number of samples since a segment's start that is past the decay start.
+    firstDecaySample = static_cast<int64_t> (std::floor (decayStartSamples)) + 1;
 
     // Blocks of the track (rounded up, at least one), so no slice is ever 0.
     const int64_t blocks = frames <= 0 ? 1 : (static_cast<int64_t> (frames) + blockSize - 1) / blockSize;
@@ -91,12 +92,6 @@ bool OverviewBuilder::init (int32_t rate, int32_t frames)
     dotSlice = std::max (1, frames / framesPerDotSliceUnit);
 
     bool ok = rate > 0;
-
-    if (ok)
-    {
-        fullBuffer = alignedAllocFloat (blockSize);
-        ok = fullBuffer != nullptr;
-    }
 
     for (int32_t b = 0; b < bandCount && ok; ++b)
     {
@@ -116,6 +111,7 @@ bool OverviewBuilder::init (int32_t rate, int32_t frames)
     if (! ok)
         releaseBuffers();
 
+    initialised = ok;
     reset();
     return ok;
 }
@@ -162,7 +158,7 @@ void OverviewBuilder::reset()
 void OverviewBuilder::processBlock (const float* block, const float* low, const float* mid, const float* high,
                                     int32_t count)
 {
-    if (block == nullptr || fullBuffer == nullptr)
+    if (block == nullptr || ! initialised)
         return;
 
     const float* given[bandCount] { low, mid, high };
@@ -176,34 +172,30 @@ void OverviewBuilder::processBlock (const float* block, const float* low, const 
         const bool endsTrack = samplesSeen + n >= endFrame;
         ++blockCounter;
 
-        for (int32_t i = 0; i < n; ++i)
-            fullBuffer[i] = block[i] * sampleScale;
+        // The bands are segmented in the 32,768 scale; scaling by a power of two is exact, so each
+        // band is scaled where a sample is looked at rather than copied scaled.
+        const float* x[bandCount];
 
         for (int32_t b = 0; b < bandCount; ++b)
         {
-            float* const x = bandBuffers[b];
-
             if (given[b] != nullptr)
             {
-                for (int32_t i = 0; i < n; ++i)
-                    x[i] = given[b][i] * sampleScale;
+                x[b] = given[b];
             }
             else
             {
-                stages[b]->filter (block, x, n);
-                vecAbsInPlace (x, n);
-
-                for (int32_t i = 0; i < n; ++i)
-                    x[i] *= sampleScale;
+                stages[b]->filter (block, bandBuffers[b], n);
+                vecAbsInPlace (bandBuffers[b], n);
+                x[b] = bandBuffers[b];
             }
         }
 
-        const bool lowOpened = segmentBand (lowBand, bandBuffers[lowBand], n, endsTrack);
-        segmentBand (midBand, bandBuffers[midBand], n, endsTrack);
-        segmentBand (highBand, bandBuffers[highBand], n, endsTrack);
+        const bool lowOpened = segmentBand (lowBand, x[lowBand], n, endsTrack);
+        segmentBand (midBand, x[midBand], n, endsTrack);
+        segmentBand (highBand, x[highBand], n, endsTrack);
 
         for (int32_t i = 0; i < n; ++i)
-            meanSum += std::fabs (static_cast<double> (fullBuffer[i]));
+            meanSum += std::fabs (static_cast<double> (block[i] * sampleScale));
 
         // The mean is emitted every ninth block and at every attack: every opening of a low-band
         // segment, the track's first one included.
@@ -299,26 +291,85 @@ inline bool OverviewBuilder::segmentSample (Band& band, Segmenter& s, bool coars
     return false;
 }
 
+// The samples of a run that are no rise (below the open segment's rise limit) only count time, and
+// decay the peak once enough of them have passed; they are taken in bulk up to the next decay step,
+// and every other sample goes through segmentSample. The result is that of segmentSample on each.
+bool OverviewBuilder::segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, float scale,
+                                  int32_t count)
+{
+    const float threshold = coarse ? coarseThreshold : fineThreshold;
+    const int64_t step = coarse ? 4 : 1;
+    bool opened = false;
+
+    for (int32_t i = 0; i < count;)
+    {
+        if (s.started)
+        {
+            // d x scale >= limit exactly when d >= limit / scale: both scalings by a power of two are
+            // exact here (the limit is never below 0.0066).
+            const float limit = (s.peak > threshold ? s.peak * ratio : threshold) / scale;
+            // 1-based: the first following sample that counts toward the decay, and the one that
+            // completes the decay period.
+            const int64_t firstCounted = std::max<int64_t> (1, (firstDecaySample - s.sinceStart + step - 1) / step);
+            const int64_t toDecay = (decayPeriod - s.decayCounter + step - 1) / step;
+            const int64_t decayAt = firstCounted + std::max<int64_t> (1, toDecay) - 1;
+            const int32_t end = static_cast<int32_t> (std::min<int64_t> (count, i + decayAt - 1));
+            // Short stretches are common while a segment rises; longer ones go to the vector search.
+            int32_t j = i;
+
+            for (const int32_t shortEnd = std::min (end, i + 8); j < shortEnd && ! (d[j] >= limit);)
+                ++j;
+
+            if (j == i + 8 && j < end)
+            {
+                int32_t found = 0;
+                vecFindAtLeast (d + j, end - j, limit, &found);
+                j += found;
+            }
+
+            const int64_t quiet = j - i;
+            const int64_t counted = std::max<int64_t> (0, quiet - firstCounted + 1);
+            s.sinceStart += static_cast<int32_t> (step * quiet);
+            s.decayCounter += static_cast<int32_t> (step * counted);
+            i = j;
+
+            if (i == count)
+                break;
+        }
+
+        opened = segmentSample (band, s, coarse, ratio, d[i] * scale) || opened;
+        ++i;
+    }
+
+    return opened;
+}
+
 bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack)
 {
     Band& band = bands[b];
     const bool withCoarse = b < coarseBandCount;
     const float ratio = b == highBand ? highRiseRatio : riseRatio;
-    bool opened = false;
 
-    // The running state is worked on in locals, which the compiler keeps apart from the samples.
-    Segmenter fine = band.fine, coarse = band.coarse;
-    float groupMax = band.groupMax;
-    int32_t groupFill = band.groupFill;
+    // The fine and the coarse segmenter write different fields of the segment records, so each runs
+    // over the whole sub-block on its own. The running state is worked on in locals.
+    Segmenter fine = band.fine;
+    const bool opened = segmentRun (band, fine, false, ratio, x, sampleScale, n);
+    band.fine = fine;
 
-    for (int32_t i = 0; i < n; ++i)
+    int32_t lastGroupSize = 4;
+
+    if (withCoarse)
     {
-        const float d = x[i];
-        opened = segmentSample (band, fine, false, ratio, d) || opened;
+        Segmenter coarse = band.coarse;
+        float groupMax = band.groupMax;
+        int32_t groupFill = band.groupFill;
+        int32_t i = 0;
 
-        if (withCoarse)
+        // The group carried over from the previous sub-block, then whole groups, then the start of
+        // the next one.
+        for (; groupFill != 0 && i < n; ++i)
         {
-            groupMax = groupFill == 0 ? d : std::max (groupMax, d);
+            groupMax = std::max (groupMax, x[i] * sampleScale);
 
             if (++groupFill == 4)
             {
@@ -326,36 +377,51 @@ bool OverviewBuilder::segmentBand (int32_t b, const float* x, int32_t n, bool en
                 groupFill = 0;
             }
         }
+
+        float maxima[blockSize / 4];
+        int32_t groups = 0;
+
+        for (; i + 4 <= n; i += 4)
+            maxima[groups++] = std::max (std::max (std::max (x[i], x[i + 1]), x[i + 2]), x[i + 3]) * sampleScale;
+
+        segmentRun (band, coarse, true, ratio, maxima, 1.0f, groups);
+
+        for (; i < n; ++i)
+        {
+            groupMax = groupFill == 0 ? x[i] * sampleScale : std::max (groupMax, x[i] * sampleScale);
+            ++groupFill;
+        }
+
+        if (endsTrack)
+        {
+            // A final group of fewer than 4 samples is still a group: its maximum is segmented like
+            // any other (it starts 4 samples after the previous group) before the track's end closes
+            // the segment, which then ends with the group's last sample.
+            if (groupFill > 0)
+            {
+                lastGroupSize = groupFill;
+                segmentSample (band, coarse, true, ratio, groupMax);
+                groupFill = 0;
+            }
+        }
+
+        band.coarse = coarse;
+        band.groupMax = groupMax;
+        band.groupFill = groupFill;
     }
 
     if (endsTrack)
     {
-        // A final group of fewer than 4 samples is still a group: its maximum is segmented like any
-        // other (it starts 4 samples after the previous group) before the track's end closes the
-        // segment, which then ends with the group's last sample.
-        int32_t lastGroupSize = 4;
-
-        if (withCoarse && groupFill > 0)
-        {
-            lastGroupSize = groupFill;
-            segmentSample (band, coarse, true, ratio, groupMax);
-            groupFill = 0;
-        }
-
         // The segment open at the end runs to the last sample inclusive.
-        if (fine.started)
-            closeSegment (band, fine, false, fine.sinceStart + 1);
+        if (band.fine.started)
+            closeSegment (band, band.fine, false, band.fine.sinceStart + 1);
 
-        if (withCoarse && coarse.started)
-            closeSegment (band, coarse, true, coarse.sinceStart + lastGroupSize);
+        if (withCoarse && band.coarse.started)
+            closeSegment (band, band.coarse, true, band.coarse.sinceStart + lastGroupSize);
 
         band.finished = true;
     }
 
-    band.fine = fine;
-    band.coarse = coarse;
-    band.groupMax = groupMax;
-    band.groupFill = groupFill;
     return opened;
 }
 

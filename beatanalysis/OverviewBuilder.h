@@ -49,6 +49,12 @@ public:
     // ignored.
     virtual void processBlock (const float* block, const float* low, const float* mid, const float* high, int32_t count);
 
+    // The stage that makes the low band from the block. A caller may run it on the block itself (beside
+    // filters of its own) and give the rectified result as the low band, while takesLowBand() says the
+    // builder still takes blocks and has that stage.
+    BiquadStage& getLowStage() { return lowStage; }
+    bool takesLowBand() const { return ! complete && initialised && lowStage.state != nullptr; }
+
     // Sets the kinds of loud points first .. last-1.
     void classifyLoudWave (int32_t first, int32_t last);
 
@@ -113,6 +119,7 @@ private:
     void releaseBuffers();
     bool segmentSample (Band& band, Segmenter& s, bool coarse, float ratio, float d);
     void closeSegment (Band& band, Segmenter& s, bool coarse, int32_t length);
+    bool segmentRun (Band& band, Segmenter& s, bool coarse, float ratio, const float* d, float scale, int32_t count);
     bool segmentBand (int32_t b, const float* x, int32_t n, bool endsTrack);
     void advanceEnvelope (bool emitted, double mean, bool bySegment);
     void advanceBandLevels (Band& band);
@@ -126,13 +133,14 @@ private:
     double holdSamples = 0.0;
     double decayStartSamples = 0.0;
     int32_t decayPeriod = 512;
+    int64_t firstDecaySample = 1;
 
     double slice = 1.0;     // blocks per loud envelope point
     double bandSlice = 2.0; // blocks per pair of band-level points
     int32_t dotSlice = 1;   // blocks per dot
 
     BiquadStage lowStage, midStage, highStage;
-    float* fullBuffer = nullptr;
+    bool initialised = false; // init succeeded
     float* bandBuffers[bandCount] {};
 
     Band bands[bandCount] {};

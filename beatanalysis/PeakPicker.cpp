@@ -37,50 +37,6 @@ void PeakPicker::reset()
     envelope.clear();
 }
 
-bool PeakPicker::process (float value)
-{
-    threshold -= stepDecrement;
-    position = static_cast<int32_t> (static_cast<uint32_t> (position) + static_cast<uint32_t> (positionStep));
-
-    if (state == 0)
-    {
-        if (threshold < thresholdFloor)
-            threshold = thresholdFloor;
-
-        if (static_cast<int64_t> (position) - phaseStart > phaseLength)
-            advancePhase();
-
-        if (value < threshold)
-            return false;
-
-        startPeak (value);
-        return false;
-    }
-
-    // Holding: a larger value moves the onset and restarts the hold.
-    if (value > peakLevel)
-        startPeak (value);
-
-    if (static_cast<uint32_t> (position) - static_cast<uint32_t> (holdStart) >= holdSamples)
-    {
-        state = 0;
-        return true;
-    }
-
-    return false;
-}
-
-void PeakPicker::startPeak (float value)
-{
-    threshold = value * peakRatio;
-    peakPosition = holdStart = phaseStart = position;
-    peakLevel = value;
-    phaseLength = levelPhaseLength;
-    decayPhase = 0;
-    slope = stepDecrement = 0.0f;
-    state = 1;
-}
-
 void PeakPicker::advancePhase()
 {
     if (decayPhase == 0)

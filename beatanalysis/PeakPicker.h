@@ -6,6 +6,7 @@
 
 #include "EnvelopeWindow.h"
 
+#include <algorithm>
 #include <cstdint>
 
 struct PeakPicker
@@ -23,6 +24,12 @@ struct PeakPicker
 
     // Takes the next decimated value; true when it confirms an onset (at peakPosition, peakLevel).
     bool process (float value);
+
+    // process() on each of count values in turn; onOnset (k) is called for each value k that confirms
+    // an onset, with the picker as process() leaves it. The running threshold and position stay in
+    // registers between values instead of going through memory.
+    template <typename OnOnset>
+    void processEach (const float* values, int32_t count, OnOnset&& onOnset);
 
     // Starts the next decay phase of the threshold (only while waiting).
     void advancePhase();
@@ -53,3 +60,136 @@ struct PeakPicker
 private:
     void startPeak (float value);
 };
+
+// Runs at every decimated value of every band, so it is inline.
+inline bool PeakPicker::process (float value)
+{
+    threshold -= stepDecrement;
+    position = static_cast<int32_t> (static_cast<uint32_t> (position) + static_cast<uint32_t> (positionStep));
+
+    if (state == 0)
+    {
+        if (threshold < thresholdFloor)
+            threshold = thresholdFloor;
+
+        if (static_cast<int64_t> (position) - phaseStart > phaseLength)
+            advancePhase();
+
+        if (value < threshold)
+            return false;
+
+        startPeak (value);
+        return false;
+    }
+
+    // Holding: a larger value moves the onset and restarts the hold.
+    if (value > peakLevel)
+        startPeak (value);
+
+    if (static_cast<uint32_t> (position) - static_cast<uint32_t> (holdStart) >= holdSamples)
+    {
+        state = 0;
+        return true;
+    }
+
+    return false;
+}
+
+inline void PeakPicker::startPeak (float value)
+{
+    threshold = value * peakRatio;
+    peakPosition = holdStart = phaseStart = position;
+    peakLevel = value;
+    phaseLength = levelPhaseLength;
+    decayPhase = 0;
+    slope = stepDecrement = 0.0f;
+    state = 1;
+}
+
+template <typename OnOnset>
+void PeakPicker::processEach (const float* values, int32_t count, OnOnset&& onOnset)
+{
+    float t = threshold;
+    int32_t at = position;
+
+    for (int32_t k = 0; k < count; ++k)
+    {
+        // While the threshold stands still (no decrement: the level phase, and every hold), a value
+        // that neither reaches it (waiting) nor passes the peak (holding) only moves the position,
+        // until the phase or the hold ends. Such values are passed over in bulk.
+        if (stepDecrement == 0.0f && positionStep > 0 && ! (t < thresholdFloor))
+        {
+            const auto step = static_cast<int64_t> (positionStep);
+            int32_t j = k;
+
+            if (state == 0)
+            {
+                const int64_t room = static_cast<int64_t> (phaseLength) + phaseStart - at;
+                const int64_t end = std::min<int64_t> (count, k + (room < 0 ? 0 : room / step));
+
+                while (j < end && values[j] < t)
+                    ++j;
+            }
+            else
+            {
+                const uint32_t since = static_cast<uint32_t> (at) - static_cast<uint32_t> (holdStart);
+                const int64_t room = since >= holdSamples ? 0 : (static_cast<int64_t> (holdSamples) - since - 1) / step;
+                const int64_t end = std::min<int64_t> (count, k + room);
+
+                while (j < end && ! (values[j] > peakLevel))
+                    ++j;
+            }
+
+            at = static_cast<int32_t> (static_cast<uint32_t> (at) + static_cast<uint32_t> (positionStep) * static_cast<uint32_t> (j - k));
+            k = j;
+
+            if (k == count)
+                break;
+        }
+
+        const float value = values[k];
+        t -= stepDecrement;
+        at = static_cast<int32_t> (static_cast<uint32_t> (at) + static_cast<uint32_t> (positionStep));
+
+        if (state == 0)
+        {
+            if (t < thresholdFloor)
+                t = thresholdFloor;
+
+            if (static_cast<int64_t> (at) - phaseStart > phaseLength)
+            {
+                threshold = t;
+                position = at;
+                advancePhase();
+                t = threshold;
+            }
+
+            if (value < t)
+                continue;
+
+            position = at;
+            startPeak (value);
+            t = threshold;
+            continue;
+        }
+
+        if (value > peakLevel)
+        {
+            position = at;
+            startPeak (value);
+            t = threshold;
+        }
+
+        if (static_cast<uint32_t> (at) - static_cast<uint32_t> (holdStart) >= holdSamples)
+        {
+            state = 0;
+            threshold = t;
+            position = at;
+            onOnset (k);
+        }
+    }
+
+    threshold = t;
+    position = at;
+}
+

@@ -215,10 +215,25 @@ std::vector<BeatRecord> TempoSectionFinder::findSections (const std::vector<Beat
     const int64_t span = 8 * static_cast<int64_t> (sampleRate);
     float previous = 0.0f;
 
+    // Every candidate's bin once; the window of the next 8 s moves forward along the list.
+    std::vector<int64_t> bins (candidates.size());
+
+    for (size_t k = 0; k < candidates.size(); ++k)
+        bins[k] = histogram.binOf (candidates[k].periodMs);
+
+    const auto findTempoFrom = [&bins] (size_t first, int64_t bin)
+    {
+        for (size_t k = first; k < bins.size(); ++k)
+            if (bins[k] == bin)
+                return static_cast<int32_t> (k);
+
+        return -1;
+    };
+
     for (size_t i = 0; i < candidates.size();)
     {
         BeatInfoAnalyzer::yieldProcessor();
-        histogram.fill (candidates, i, span);
+        histogram.slideTo (candidates, bins, i, span);
         const int32_t b = histogram.argmax();
 
         if (b < 0)
@@ -237,7 +252,7 @@ std::vector<BeatRecord> TempoSectionFinder::findSections (const std::vector<Beat
             continue;
         }
 
-        const int32_t j0 = BeatInfoAnalyzer::findTempoFrom (candidates, i, b, histogram);
+        const int32_t j0 = findTempoFrom (i, b);
 
         if (j0 < 0)
         {
@@ -261,7 +276,7 @@ std::vector<BeatRecord> TempoSectionFinder::findSections (const std::vector<Beat
 
             for (int64_t bpm = from; bpm < to; ++bpm)
             {
-                const int32_t j = BeatInfoAnalyzer::findTempoFrom (candidates, i, bpm, histogram);
+                const int32_t j = findTempoFrom (i, bpm);
 
                 if (j >= 0 && j < start)
                     start = j;

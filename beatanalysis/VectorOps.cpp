@@ -230,6 +230,115 @@ int32_t vecIirFilter (const float* src, float* dst, int32_t len, IirState* state
     return dspStatusOk;
 }
 
+int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    if (src == nullptr || dst == nullptr || states == nullptr)
+        return dspStatusNullPointer;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (dst[i] == nullptr || states[i] == nullptr)
+            return dspStatusNullPointer;
+
+    if (len < 1 || count < 1)
+        return dspStatusBadLength;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (states[i]->tag != iirStateTag)
+            return dspStatusNotAnIirState;
+
+    const VectorKernelTable& k = kernels();
+
+    // Cascades of up to iirLaneCount sections go in bundles of up to iirLaneCount of equal length, in
+    // the order they are given; the rest run alone.
+    for (int32_t base = 0; base < count; base += 64)
+    {
+        const int32_t n = count - base < 64 ? count - base : 64;
+        uint64_t pending = n == 64 ? ~0ull : (1ull << n) - 1;
+
+        while (pending != 0)
+        {
+            const int32_t first = __builtin_ctzll (pending);
+            IirState* bundle[iirLaneCount] { states[base + first] };
+            float* outputs[iirLaneCount] { dst[base + first] };
+            int32_t size = 1;
+            pending &= pending - 1;
+            const int32_t sections = bundle[0]->sectionCount;
+
+            for (uint64_t rest = pending; sections <= iirLaneCount && rest != 0 && size < iirLaneCount; rest &= rest - 1)
+            {
+                const int32_t j = __builtin_ctzll (rest);
+
+                if (states[base + j]->sectionCount == sections)
+                {
+                    bundle[size] = states[base + j];
+                    outputs[size++] = dst[base + j];
+                    pending &= ~(1ull << j);
+                }
+            }
+
+            if (size == 1)
+                k.iirFilter (src, outputs[0], len, *bundle[0]);
+            else
+                k.iirFilterLanes (src, outputs, bundle, size, len);
+        }
+    }
+
+    return dspStatusOk;
+}
+
+int32_t vecIirFilterRectify (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    if (src == nullptr || dst == nullptr || states == nullptr)
+        return dspStatusNullPointer;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (dst[i] == nullptr || states[i] == nullptr)
+            return dspStatusNullPointer;
+
+    if (len < 1 || count < 1)
+        return dspStatusBadLength;
+
+    for (int32_t i = 0; i < count; ++i)
+        if (states[i]->tag != iirStateTag)
+            return dspStatusNotAnIirState;
+
+    IirBlockLayout block {};
+    block.src = src;
+    block.len = len;
+    bool fused = count >= 3 && count <= iirLaneCount + 1;
+
+    for (int32_t i = 0; i < count && fused; ++i)
+    {
+        if (states[i]->sectionCount == 2 && block.laneCount < iirLaneCount)
+        {
+            block.lanes[block.laneCount] = states[i];
+            block.laneDst[block.laneCount++] = dst[i];
+        }
+        else if (states[i]->sectionCount == 4 && block.group == nullptr)
+        {
+            block.group = states[i];
+            block.groupDst = dst[i];
+        }
+        else
+        {
+            fused = false;
+        }
+    }
+
+    if (fused && block.group != nullptr && block.laneCount >= 2)
+    {
+        kernels().iirFilterRectify (block);
+        return dspStatusOk;
+    }
+
+    vecIirFilterParallel (src, dst, states, count, len);
+
+    for (int32_t i = 0; i < count; ++i)
+        kernels().absInPlace (dst[i], len);
+
+    return dspStatusOk;
+}
+
 int32_t vecCopy (const float* src, float* dst, int32_t len)
 {
     if (src == nullptr || dst == nullptr)
@@ -239,6 +348,18 @@ int32_t vecCopy (const float* src, float* dst, int32_t len)
         return dspStatusBadLength;
 
     kernels().copy (src, dst, len);
+    return dspStatusOk;
+}
+
+int32_t vecFindAtLeast (const float* x, int32_t len, float limit, int32_t* index)
+{
+    if (x == nullptr || index == nullptr)
+        return dspStatusNullPointer;
+
+    if (len < 1)
+        return dspStatusBadLength;
+
+    *index = kernels().findAtLeast (x, len, limit);
     return dspStatusOk;
 }
 

@@ -33,12 +33,23 @@ enum DspVariant : int32_t
 // next call. src and dst must be different arrays.
 int32_t vecIirFilter (const float* src, float* dst, int32_t len, IirState* state);
 
+// Filters the same len samples through count independent cascades, src into dst[i] through
+// states[i]: the result of count vecIirFilter calls, with cascades of equal length run side by side.
+// No dst may be src or another dst. Every pointer and tag is checked before anything is filtered.
+int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
+
+// vecIirFilterParallel with every output rectified (as vecAbsInPlace): the front end's filters. Two-
+// section cascades side by side with one four-section cascade (its band layout) run as one pass.
+int32_t vecIirFilterRectify (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len);
+
 // Creates a cascade from sectionCount x 6 taps (b0, b1, b2, a0, a1, a2 per section, not normalised).
 // initialDelay (2 x sectionCount floats: s1, s2 per section) may be null for a silent start.
 int32_t iirStateCreateBiquad (IirState** out, const float* taps, int32_t sectionCount, const float* initialDelay);
 int32_t iirStateFree (IirState* state);
 
 int32_t vecCopy (const float* src, float* dst, int32_t len);
+// index = the first i with x[i] >= limit (never for NaN on either side), or len when there is none.
+int32_t vecFindAtLeast (const float* x, int32_t len, float limit, int32_t* index);
 int32_t vecAbsInPlace (float* buf, int32_t len);
 int32_t vecDivConstInPlace (float value, float* buf, int32_t len);
 int32_t vecAdd (const float* a, const float* b, float* dst, int32_t len);

@@ -29,10 +29,40 @@ void iirFilter (const float* src, float* dst, int32_t len, IirState& state)
     }
 }
 
+void iirFilterLanes (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    for (int32_t lane = 0; lane < count; ++lane)
+        iirFilter (src, dst[lane], len, *states[lane]);
+}
+
+void absInPlace (float* buf, int32_t len);
+
+// The fused pass's result, one cascade after another.
+void iirFilterRectify (const IirBlockLayout& b)
+{
+    for (int32_t lane = 0; lane < b.laneCount; ++lane)
+    {
+        iirFilter (b.src, b.laneDst[lane], b.len, *b.lanes[lane]);
+        absInPlace (b.laneDst[lane], b.len);
+    }
+
+    iirFilter (b.src, b.groupDst, b.len, *b.group);
+    absInPlace (b.groupDst, b.len);
+}
+
 void copy (const float* src, float* dst, int32_t len)
 {
     for (int32_t i = 0; i < len; ++i)
         dst[i] = src[i];
+}
+
+int32_t findAtLeast (const float* x, int32_t len, float limit)
+{
+    for (int32_t i = 0; i < len; ++i)
+        if (x[i] >= limit)
+            return i;
+
+    return len;
 }
 
 void absInPlace (float* buf, int32_t len)
@@ -66,4 +96,4 @@ void fillInt (int32_t value, int32_t* dst, int32_t len, bool)
 }
 } // namespace
 
-const VectorKernelTable scalarKernels { iirFilter, copy, absInPlace, scaleInPlace, add, fill, fillInt };
+const VectorKernelTable scalarKernels { iirFilter, iirFilterLanes, iirFilterRectify, copy, findAtLeast, absInPlace, scaleInPlace, add, fill, fillInt };

@@ -12,4 +12,4 @@ namespace
 #include "VectorKernelsSimd.inc"
 } // namespace
 
-const VectorKernelTable ssse3Kernels { iirFilter, copy, absInPlace, scaleInPlace, add, fill, fillInt };
+const VectorKernelTable ssse3Kernels { iirFilter, iirFilterLanes, iirFilterRectify, copy, findAtLeast, absInPlace, scaleInPlace, add, fill, fillInt };

@@ -1,6 +1,8 @@
 // Micro-benchmark: the IIR filter over 588-sample blocks (the analysis block size) for every processor
 // variant this machine runs, with the 2-section low-pass and the 4-section high-low pair of the band
-// bank. Prints one `name: value` line per measurement, in samples per second.
+// bank, and the front end's five filters of one block (the bank's four and the overview's low band)
+// one after another or in the one rectifying pass. Prints one `name: value` line per measurement, in
+// samples per second (of the block, through all five filters for the front end).
 #include "BiquadStage.h"
 #include "VectorOps.h"
 
@@ -46,6 +48,57 @@ void filterBlocks (benchmark::State& state, int32_t variant, int32_t sections)
     dspForceVariant (dspDetectedVariant());
 }
 
+void frontEndBlocks (benchmark::State& state, int32_t variant, bool together)
+{
+    dspForceVariant (variant);
+    BiquadStage stages[5];
+    const float q = 0.70710677f;
+    stages[0].rebuildLowPass (283.0f, 44100.0f, q);
+    stages[1].rebuildBandPassOctaves (150.0f, 44100.0f, 1.5f);
+    stages[2].rebuildHighLowPair (283.0f, 6000.0f, 44100.0f, q);
+    stages[3].rebuildHighPass (6000.0f, 44100.0f, q);
+    stages[4].rebuildBandPass (150.0f, 44100.0f, 0.9f);
+
+    constexpr int32_t block = 588;
+    float* x = alignedAllocFloat (block);
+    float* outputs[5];
+    IirState* states[5];
+    std::mt19937 rng (1);
+    std::uniform_real_distribution<float> noise (-1.0f, 1.0f);
+    for (int32_t i = 0; i < block; ++i)
+        x[i] = noise (rng);
+    for (int32_t k = 0; k < 5; ++k)
+    {
+        outputs[k] = alignedAllocFloat (block);
+        states[k] = stages[k].state;
+    }
+
+    for (auto _ : state)
+    {
+        if (together)
+        {
+            vecIirFilterRectify (x, outputs, states, 5, block);
+        }
+        else
+        {
+            for (int32_t k = 0; k < 5; ++k)
+            {
+                stages[k].filter (x, outputs[k], block);
+                vecAbsInPlace (outputs[k], block);
+            }
+        }
+
+        benchmark::DoNotOptimize (outputs[0]);
+        benchmark::ClobberMemory();
+    }
+
+    state.SetItemsProcessed (state.iterations() * block);
+    alignedFree (x);
+    for (float* o : outputs)
+        alignedFree (o);
+    dspForceVariant (dspDetectedVariant());
+}
+
 class NameValueReporter : public benchmark::BenchmarkReporter
 {
 public:
@@ -71,6 +124,13 @@ int main (int argc, char** argv)
         {
             const std::string name = std::string ("iir_") + variantNames[variant] + "_" + std::to_string (sections) + "_sections";
             benchmark::RegisterBenchmark (name.c_str(), filterBlocks, variant, sections);
+        }
+
+    for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        for (const bool together : { false, true })
+        {
+            const std::string name = std::string ("front_end_") + variantNames[variant] + (together ? "_one_pass" : "_one_by_one");
+            benchmark::RegisterBenchmark (name.c_str(), frontEndBlocks, variant, together);
         }
 
     benchmark::Initialize (&argc, argv);

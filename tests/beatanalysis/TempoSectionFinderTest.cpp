@@ -77,6 +77,43 @@ TEST (AnalysisHistogram, BinsAndFill)
 }
 
 // Continuity: strictly inside 4 % of the reference (at most 20 ms), also at half or double.
+// A window moved forward along the list counts what a fresh fill counts at every step: equal
+// positions, jumps, an empty end, bins outside the table and periods without a bin included.
+TEST (AnalysisHistogram, SlidingWindowCountsAsFill)
+{
+    std::vector<BeatRecord> candidates;
+    int32_t position = 0;
+    uint32_t noise = 3;
+
+    for (int32_t k = 0; k < 400; ++k)
+    {
+        noise = noise * 1664525u + 1013904223u;
+        position += static_cast<int32_t> ((noise >> 24) % 5 == 0 ? 0 : (noise >> 12) % 30000);
+        const float period = (noise >> 8) % 17 == 0 ? 0.0f : 100.0f + static_cast<float> ((noise >> 4) % 1400);
+        candidates.push_back ({ position, 1.0f, period, 0, 0, 0 });
+    }
+
+    std::vector<int64_t> bins;
+    AnalysisHistogram probe;
+    probe.init (400, 0);
+
+    for (const BeatRecord& c : candidates)
+        bins.push_back (probe.binOf (c.periodMs));
+
+    AnalysisHistogram sliding, fresh;
+    sliding.init (400, 0);
+    fresh.init (400, 0);
+
+    for (const size_t first : { 0, 1, 2, 2, 5, 40, 41, 120, 119, 300, 399, 400, 3 })
+    {
+        sliding.slideTo (candidates, bins, first, 352800);
+        fresh.fill (candidates, first, 352800);
+
+        for (int32_t b = 0; b < 400; ++b)
+            ASSERT_EQ (sliding.count (b), fresh.count (b)) << "first " << first << ", bin " << b;
+    }
+}
+
 TEST (TempoContinuity, TolerancesAndOctaves)
 {
     EXPECT_TRUE (BeatInfoAnalyzer::continues (1019.9f, 1000.0f));

@@ -314,6 +314,241 @@ TEST (VectorOps, IirSplitCallsEqualOneCall)
     }
 }
 
+// Several cascades over one input, side by side where their lengths match, give each cascade's own
+// filtering bit for bit, delay lines included, under every variant; the checks come first.
+TEST (VectorOps, ParallelCascadesEqualOneAtATime)
+{
+    std::mt19937 rng (77);
+    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f), small (-1.0f, 1.0f);
+    std::uniform_int_distribution<int32_t> counts (1, 9), sectionCounts (1, 6), lengths (1, 700);
+
+    for (int32_t trial = 0; trial < 60; ++trial)
+    {
+        const int32_t count = trial == 0 ? 5 : counts (rng);
+        const int32_t len = lengths (rng);
+        std::vector<int32_t> sections (static_cast<size_t> (count));
+        std::vector<std::vector<float>> taps (static_cast<size_t> (count)), delays (static_cast<size_t> (count));
+
+        for (int32_t c = 0; c < count; ++c)
+        {
+            // The front end's mix: mostly two sections, now and then four or another length.
+            const int32_t pick = sectionCounts (rng);
+            sections[c] = trial == 0 ? (c == 2 ? 4 : 2) : pick <= 3 ? 2 : pick == 4 ? 4 : pick;
+            taps[c].resize (6 * static_cast<size_t> (sections[c]));
+            delays[c].resize (2 * static_cast<size_t> (sections[c]));
+            for (int32_t k = 0; k < sections[c]; ++k)
+                randomSection (rng, taps[c].data() + 6 * k);
+            for (float& v : delays[c])
+                v = small (rng);
+        }
+
+        std::vector<float> x (static_cast<size_t> (2 * len));
+        for (float& v : x)
+            v = signal (rng);
+
+        for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        {
+            ForcedVariant forced (variant);
+            SCOPED_TRACE (testing::Message() << "variant " << variant << ", trial " << trial << ", cascades " << count);
+            std::vector<IirState*> alone, together;
+            std::vector<std::vector<float>> expected, got;
+            std::vector<float*> outputs;
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                alone.push_back (createState (taps[c], sections[c], delays[c].data()));
+                together.push_back (createState (taps[c], sections[c], delays[c].data()));
+                expected.emplace_back (x.size(), 0.0f);
+                got.emplace_back (x.size(), 0.0f);
+                outputs.push_back (got.back().data());
+            }
+
+            // Two blocks, so the carried delay lines count too.
+            for (int32_t block = 0; block < 2; ++block)
+            {
+                const float* in = x.data() + block * len;
+
+                for (int32_t c = 0; c < count; ++c)
+                    vecIirFilter (in, expected[c].data() + block * len, len, alone[c]);
+
+                std::vector<float*> at;
+                for (float* o : outputs)
+                    at.push_back (o + block * len);
+
+                EXPECT_EQ (vecIirFilterParallel (in, at.data(), together.data(), count, len), dspStatusOk);
+            }
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                EXPECT_TRUE (sameBits (got[c].data(), expected[c].data(), 2 * len)) << "cascade " << c;
+                EXPECT_TRUE (sameBits (together[c]->delayLine, alone[c]->delayLine, 2 * sections[c])) << "cascade " << c;
+                iirStateFree (alone[c]);
+                iirStateFree (together[c]);
+            }
+        }
+    }
+
+    std::vector<float> taps (12);
+    randomSection (rng, taps.data());
+    randomSection (rng, taps.data() + 6);
+    IirState* a = createState (taps, 2);
+    IirState* b = createState (taps, 2);
+    float in[4] { 1.0f, 2.0f, 3.0f, 4.0f }, out0[4] { 9.0f, 9.0f, 9.0f, 9.0f }, out1[4] { 9.0f, 9.0f, 9.0f, 9.0f };
+    float* outs[2] { out0, out1 };
+    IirState* states[2] { a, b };
+    float* badOuts[2] { out0, nullptr };
+    IirState* badStates[2] { a, nullptr };
+
+    EXPECT_EQ (vecIirFilterParallel (nullptr, outs, states, 2, 4), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterParallel (in, nullptr, states, 2, 4), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterParallel (in, outs, nullptr, 2, 4), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterParallel (in, badOuts, states, 2, 0), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterParallel (in, outs, badStates, 2, 4), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterParallel (in, outs, states, 2, 0), dspStatusBadLength);
+    EXPECT_EQ (vecIirFilterParallel (in, outs, states, 0, 4), dspStatusBadLength);
+
+    const int32_t tag = b->tag;
+    b->tag = 0;
+    EXPECT_EQ (vecIirFilterParallel (in, outs, states, 2, 4), dspStatusNotAnIirState);
+    b->tag = tag;
+    // Nothing was filtered by the refused calls.
+    EXPECT_EQ (out0[0], 9.0f);
+    EXPECT_EQ (out1[3], 9.0f);
+    EXPECT_EQ (a->delayLine[0], 0.0f);
+    iirStateFree (a);
+    iirStateFree (b);
+}
+
+// Filtering with rectified outputs equals filtering and then taking absolute values, for the front
+// end's own layout (run as one fused pass) and any other, block lengths around the four-section
+// cascade's start-up steps included, under every variant.
+TEST (VectorOps, FilterRectifyEqualsFilterThenAbs)
+{
+    std::mt19937 rng (91);
+    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f), small (-1.0f, 1.0f);
+    std::uniform_int_distribution<int32_t> longLengths (8, 700), laneCounts (2, 4);
+
+    for (int32_t trial = 0; trial < 48; ++trial)
+    {
+        // The front end's layout (two-section cascades and one four-section cascade in any order),
+        // every fourth trial something else.
+        std::vector<int32_t> sections;
+        if (trial % 4 == 3)
+            sections = { 2, 3, 4 };
+        else
+        {
+            sections.assign (static_cast<size_t> (laneCounts (rng)), 2);
+            sections.insert (sections.begin() + trial % static_cast<int32_t> (sections.size()), 4);
+        }
+
+        const int32_t count = static_cast<int32_t> (sections.size());
+        const int32_t len = trial < 16 ? trial % 8 + 1 : longLengths (rng);
+        std::vector<std::vector<float>> taps (static_cast<size_t> (count)), delays (static_cast<size_t> (count));
+
+        for (int32_t c = 0; c < count; ++c)
+        {
+            taps[c].resize (6 * static_cast<size_t> (sections[c]));
+            delays[c].resize (2 * static_cast<size_t> (sections[c]));
+            for (int32_t k = 0; k < sections[c]; ++k)
+                randomSection (rng, taps[c].data() + 6 * k);
+            for (float& v : delays[c])
+                v = small (rng);
+        }
+
+        std::vector<float> x (static_cast<size_t> (2 * len));
+        for (float& v : x)
+            v = signal (rng);
+
+        for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        {
+            ForcedVariant forced (variant);
+            SCOPED_TRACE (testing::Message() << "variant " << variant << ", trial " << trial << ", length " << len);
+            std::vector<IirState*> plain, rectified;
+            std::vector<std::vector<float>> expected, got;
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                plain.push_back (createState (taps[c], sections[c], delays[c].data()));
+                rectified.push_back (createState (taps[c], sections[c], delays[c].data()));
+                expected.emplace_back (x.size(), 0.0f);
+                got.emplace_back (x.size(), 0.0f);
+            }
+
+            for (int32_t block = 0; block < 2; ++block)
+            {
+                const float* in = x.data() + block * len;
+                std::vector<float*> e, g;
+
+                for (int32_t c = 0; c < count; ++c)
+                {
+                    e.push_back (expected[c].data() + block * len);
+                    g.push_back (got[c].data() + block * len);
+                    vecIirFilter (in, e.back(), len, plain[c]);
+                    vecAbsInPlace (e.back(), len);
+                }
+
+                EXPECT_EQ (vecIirFilterRectify (in, g.data(), rectified.data(), count, len), dspStatusOk);
+            }
+
+            for (int32_t c = 0; c < count; ++c)
+            {
+                EXPECT_TRUE (sameBits (got[c].data(), expected[c].data(), 2 * len)) << "cascade " << c;
+                EXPECT_TRUE (sameBits (rectified[c]->delayLine, plain[c]->delayLine, 2 * sections[c])) << "cascade " << c;
+                iirStateFree (plain[c]);
+                iirStateFree (rectified[c]);
+            }
+        }
+    }
+
+    float in[2] { 1.0f, 2.0f }, out[2] { 7.0f, 7.0f };
+    float* outs[1] { out };
+    IirState* none[1] { nullptr };
+    EXPECT_EQ (vecIirFilterRectify (in, outs, none, 1, 2), dspStatusNullPointer);
+    EXPECT_EQ (vecIirFilterRectify (in, outs, none, 0, 2), dspStatusBadLength);
+    EXPECT_EQ (out[0], 7.0f);
+}
+
+// The search finds the first value at or above the limit, never a NaN (on either side), and every
+// variant finds the same index at every length and offset.
+TEST (VectorOps, FindAtLeast)
+{
+    std::mt19937 rng (13);
+    std::uniform_real_distribution<float> below (-5.0f, 0.999f);
+    std::uniform_int_distribution<int32_t> lengths (1, 70), offsets (0, 7);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+
+    for (int32_t trial = 0; trial < 400; ++trial)
+    {
+        const int32_t len = lengths (rng), off = offsets (rng);
+        std::vector<float> x (static_cast<size_t> (len + 8));
+        for (float& v : x)
+            v = below (rng);
+
+        // Where the first hit lies (or none), with NaNs and values just below before it.
+        const int32_t hit = trial % 5 == 0 ? len : std::uniform_int_distribution<int32_t> (0, len - 1) (rng);
+        if (hit < len)
+            x[off + hit] = trial % 2 == 0 ? 1.0f : 2.5f;
+        if (hit > 0)
+            x[off + hit - 1] = trial % 3 == 0 ? nan : std::nextafter (1.0f, 0.0f);
+
+        for (int32_t variant = 0; variant <= dspDetectedVariant(); ++variant)
+        {
+            ForcedVariant forced (variant);
+            int32_t found = -1;
+            EXPECT_EQ (vecFindAtLeast (x.data() + off, len, 1.0f, &found), dspStatusOk);
+            EXPECT_EQ (found, hit) << "variant " << variant << ", length " << len << ", offset " << off;
+        }
+    }
+
+    float x[3] { 3.0f, 4.0f, 5.0f };
+    int32_t found = -1;
+    EXPECT_EQ (vecFindAtLeast (x, 3, nan, &found), dspStatusOk);
+    EXPECT_EQ (found, 3);
+    EXPECT_EQ (vecFindAtLeast (nullptr, 3, 1.0f, &found), dspStatusNullPointer);
+    EXPECT_EQ (vecFindAtLeast (x, 3, 1.0f, nullptr), dspStatusNullPointer);
+    EXPECT_EQ (vecFindAtLeast (x, 0, 1.0f, &found), dspStatusBadLength);
+}
+
 //==============================================================================
 TEST (VectorOps, SelectionRule)
 {

@@ -1,7 +1,8 @@
 // pulsek-eval: runs the Pulsek library through its exported functions on WAV files and prints, per
 // file, one `name: value` line per figure: tempo, beat count, F-measure against annotated beat times
 // (when an annotation file is given or lies beside the WAV as NAME.beats), and the real-time factor
-// of the whole analysis (create, feed, read the results, release; the fastest of --runs runs).
+// of the whole analysis (read and decode the file, create, feed, read the results, release; the
+// fastest of --runs runs). The file is read a piece at a time as it is fed.
 //
 //   pulsek-eval [--grid-span N] [--runs N] [--console] [-a ANNOTATIONS] FILE.wav ...
 //   pulsek-eval --score DETECTED ANNOTATED     (F-measure of another program's beat times)
@@ -9,12 +10,14 @@
 // The library writes its progress lines to standard output; they are dropped unless --console is given.
 #include "BeatScore.h"
 #include "WavFile.h"
+#include "WavStream.h"
 #include "pulsek.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,23 +35,26 @@ struct Analysis
     double milliseconds = 0.0;
 };
 
-Analysis analyse (WavAudio& audio, int32_t gridSpan)
+// False when the file ended before all its frames were read.
+bool analyse (WavStream& wav, int32_t gridSpan, Analysis& a)
 {
     constexpr int32_t chunk = 4096;
-    const auto total = static_cast<int32_t> (audio.left.size());
+    alignas (32) static float left[chunk], right[chunk];
     const auto start = std::chrono::steady_clock::now();
-    void* h = audio.sampleRate == 44100 ? BA_Create44k (total, gridSpan) : BA_Create48k (total, gridSpan);
-    Analysis a;
+    const auto total = static_cast<int32_t> (wav.getFrameCount());
+    void* h = wav.getSampleRate() == 44100 ? BA_Create44k (total, gridSpan) : BA_Create48k (total, gridSpan);
+    wav.rewind();
+    int32_t done = 0;
 
-    for (int32_t done = 0; done < total; done += chunk)
-        BA_SetSample (h, audio.left.data() + done, audio.right.data() + done, std::min (chunk, total - done));
+    for (int32_t n; done < total && (n = wav.read (left, right, std::min (chunk, total - done))) > 0; done += n)
+        BA_SetSample (h, left, right, n);
 
     a.bpmTimes100 = BA_GetBpm (h);
     a.beats.resize (static_cast<size_t> (BA_GetBeatNum (h)));
     BA_GetBeatList (h, a.beats.data());
     BA_Release (h);
     a.milliseconds = std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count();
-    return a;
+    return done == total;
 }
 
 void printScore (const BeatScore& s)
@@ -133,37 +139,54 @@ int main (int argc, char** argv)
 
     for (const auto& [path, given] : files)
     {
-        WavAudio audio;
+        WavStream wav;
         std::string error;
 
-        if (! readWav (path, audio, error))
+        if (! wav.open (path, error))
         {
             std::fprintf (stderr, "pulsek-eval: %s: %s\n", path.c_str(), error.c_str());
             ++failures;
             continue;
         }
 
-        if (audio.sampleRate != 44100 && audio.sampleRate != 48000)
+        if (wav.getSampleRate() != 44100 && wav.getSampleRate() != 48000)
         {
-            std::fprintf (stderr, "pulsek-eval: %s: %d Hz (the library takes 44100 or 48000 Hz)\n", path.c_str(), audio.sampleRate);
+            std::fprintf (stderr, "pulsek-eval: %s: %d Hz (the library takes 44100 or 48000 Hz)\n", path.c_str(), wav.getSampleRate());
+            ++failures;
+            continue;
+        }
+
+        if (wav.getFrameCount() > INT32_MAX)
+        {
+            std::fprintf (stderr, "pulsek-eval: %s: too long for the library\n", path.c_str());
             ++failures;
             continue;
         }
 
         Analysis best;
+        bool complete = true;
 
-        for (int32_t run = 0; run < runs; ++run)
+        for (int32_t run = 0; run < runs && complete; ++run)
         {
-            Analysis a = analyse (audio, gridSpan);
+            Analysis a;
+            complete = analyse (wav, gridSpan, a);
 
             if (run == 0 || a.milliseconds < best.milliseconds)
                 best = std::move (a);
         }
 
-        const double seconds = static_cast<double> (audio.left.size()) / audio.sampleRate;
+        if (! complete)
+        {
+            std::fprintf (stderr, "pulsek-eval: %s: cannot read\n", path.c_str());
+            ++failures;
+            continue;
+        }
+
+        const int32_t sampleRate = wav.getSampleRate();
+        const double seconds = static_cast<double> (wav.getFrameCount()) / sampleRate;
         std::fprintf (report, "file: %s\n", path.c_str());
         std::fprintf (report, "seconds: %.3f\n", seconds);
-        std::fprintf (report, "sample_rate_hz: %d\n", audio.sampleRate);
+        std::fprintf (report, "sample_rate_hz: %d\n", sampleRate);
         std::fprintf (report, "bpm: %.2f\n", best.bpmTimes100 / 100.0);
         std::fprintf (report, "beats: %zu\n", best.beats.size());
 
@@ -174,7 +197,7 @@ int main (int argc, char** argv)
         {
             std::vector<double> detected;
             for (const BA_BeatInfo& b : best.beats)
-                detected.push_back (static_cast<double> (b.position) / audio.sampleRate);
+                detected.push_back (static_cast<double> (b.position) / sampleRate);
 
             printScore (scoreBeats (detected, annotated));
         }
