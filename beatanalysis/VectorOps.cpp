@@ -230,7 +230,8 @@ int32_t vecIirFilter (const float* src, float* dst, int32_t len, IirState* state
     return dspStatusOk;
 }
 
-int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+/** The checks every filter call over several states makes, in the order the status codes rank. */
+static int32_t checkFilterSet (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
 {
     if (src == nullptr || dst == nullptr || states == nullptr)
         return dspStatusNullPointer;
@@ -245,6 +246,14 @@ int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* con
     for (int32_t i = 0; i < count; ++i)
         if (states[i]->tag != iirStateTag)
             return dspStatusNotAnIirState;
+
+    return dspStatusOk;
+}
+
+int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
+{
+    if (const int32_t status = checkFilterSet (src, dst, states, count, len); status != dspStatusOk)
+        return status;
 
     const VectorKernelTable& k = kernels();
 
@@ -288,19 +297,8 @@ int32_t vecIirFilterParallel (const float* src, float* const* dst, IirState* con
 
 int32_t vecIirFilterRectify (const float* src, float* const* dst, IirState* const* states, int32_t count, int32_t len)
 {
-    if (src == nullptr || dst == nullptr || states == nullptr)
-        return dspStatusNullPointer;
-
-    for (int32_t i = 0; i < count; ++i)
-        if (dst[i] == nullptr || states[i] == nullptr)
-            return dspStatusNullPointer;
-
-    if (len < 1 || count < 1)
-        return dspStatusBadLength;
-
-    for (int32_t i = 0; i < count; ++i)
-        if (states[i]->tag != iirStateTag)
-            return dspStatusNotAnIirState;
+    if (const int32_t status = checkFilterSet (src, dst, states, count, len); status != dspStatusOk)
+        return status;
 
     IirBlockLayout block {};
     block.src = src;
