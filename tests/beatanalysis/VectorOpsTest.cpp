@@ -51,6 +51,29 @@ IirState* createState (const std::vector<float>& taps, int32_t sections, const f
     EXPECT_EQ (iirStateCreateBiquad (&state, taps.data(), sections, delay), dspStatusOk);
     return state;
 }
+
+// Random taps and starting delay lines for cascades of the given section counts.
+struct RandomCascades
+{
+    std::vector<std::vector<float>> taps, delays;
+};
+
+RandomCascades randomCascades (std::mt19937& rng, const std::vector<int32_t>& sections)
+{
+    std::uniform_real_distribution<float> small (-1.0f, 1.0f);
+    RandomCascades cascades;
+    for (const int32_t count : sections)
+    {
+        std::vector<float> taps (6 * static_cast<size_t> (count)), delays (2 * static_cast<size_t> (count));
+        for (int32_t k = 0; k < count; ++k)
+            randomSection (rng, taps.data() + 6 * k);
+        for (float& v : delays)
+            v = small (rng);
+        cascades.taps.push_back (std::move (taps));
+        cascades.delays.push_back (std::move (delays));
+    }
+    return cascades;
+}
 } // namespace
 
 //==============================================================================
@@ -319,7 +342,7 @@ TEST (VectorOps, IirSplitCallsEqualOneCall)
 TEST (VectorOps, ParallelCascadesEqualOneAtATime)
 {
     std::mt19937 rng (77);
-    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f), small (-1.0f, 1.0f);
+    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f);
     std::uniform_int_distribution<int32_t> counts (1, 9), sectionCounts (1, 6), lengths (1, 700);
 
     for (int32_t trial = 0; trial < 60; ++trial)
@@ -327,20 +350,13 @@ TEST (VectorOps, ParallelCascadesEqualOneAtATime)
         const int32_t count = trial == 0 ? 5 : counts (rng);
         const int32_t len = lengths (rng);
         std::vector<int32_t> sections (static_cast<size_t> (count));
-        std::vector<std::vector<float>> taps (static_cast<size_t> (count)), delays (static_cast<size_t> (count));
-
         for (int32_t c = 0; c < count; ++c)
         {
             // The front end's mix: mostly two sections, now and then four or another length.
             const int32_t pick = sectionCounts (rng);
             sections[c] = trial == 0 ? (c == 2 ? 4 : 2) : pick <= 3 ? 2 : pick == 4 ? 4 : pick;
-            taps[c].resize (6 * static_cast<size_t> (sections[c]));
-            delays[c].resize (2 * static_cast<size_t> (sections[c]));
-            for (int32_t k = 0; k < sections[c]; ++k)
-                randomSection (rng, taps[c].data() + 6 * k);
-            for (float& v : delays[c])
-                v = small (rng);
         }
+        const auto [taps, delays] = randomCascades (rng, sections);
 
         std::vector<float> x (static_cast<size_t> (2 * len));
         for (float& v : x)
@@ -425,7 +441,7 @@ TEST (VectorOps, ParallelCascadesEqualOneAtATime)
 TEST (VectorOps, FilterRectifyEqualsFilterThenAbs)
 {
     std::mt19937 rng (91);
-    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f), small (-1.0f, 1.0f);
+    std::uniform_real_distribution<float> signal (-30000.0f, 30000.0f);
     std::uniform_int_distribution<int32_t> longLengths (8, 700), laneCounts (2, 4);
 
     for (int32_t trial = 0; trial < 48; ++trial)
@@ -443,17 +459,7 @@ TEST (VectorOps, FilterRectifyEqualsFilterThenAbs)
 
         const int32_t count = static_cast<int32_t> (sections.size());
         const int32_t len = trial < 16 ? trial % 8 + 1 : longLengths (rng);
-        std::vector<std::vector<float>> taps (static_cast<size_t> (count)), delays (static_cast<size_t> (count));
-
-        for (int32_t c = 0; c < count; ++c)
-        {
-            taps[c].resize (6 * static_cast<size_t> (sections[c]));
-            delays[c].resize (2 * static_cast<size_t> (sections[c]));
-            for (int32_t k = 0; k < sections[c]; ++k)
-                randomSection (rng, taps[c].data() + 6 * k);
-            for (float& v : delays[c])
-                v = small (rng);
-        }
+        const auto [taps, delays] = randomCascades (rng, sections);
 
         std::vector<float> x (static_cast<size_t> (2 * len));
         for (float& v : x)
