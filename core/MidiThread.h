@@ -97,8 +97,9 @@ public:
     // Fetching the unit's settings, all on the owner's thread:
     //   beginSettingsRequest(); poll getSettingsRequestStatus() until non-zero or time is up;
     //   status = endSettingsRequest(); on fetchApplied or fetchNoSecondPart, applyReceivedSettings().
-    // Only a dump that answers the pending request is taken; one that comes late or unasked is
-    // ignored, even when the next request has already begun.
+    // Only a dump that comes while a request waits is taken; one that comes unasked or after its
+    // request gave up is ignored, and one still being read when its request ends is dropped, even
+    // when the next request has already begun.
 
     /** Starts a new request: asks the unit when connected, else the outcome is fetchEmpty at once. */
     void beginSettingsRequest();

@@ -115,6 +115,33 @@ TEST_F (EditControllerTest, CommitUndoRedoMoveDocumentsFlagsAndTheUnit)
     EXPECT_TRUE (controller.isSettingsModified());
 }
 
+TEST_F (EditControllerTest, ALoadedDocumentIsTheReferenceForTheNextCommit)
+{
+    const auto beforeFirstCommit = *current;
+    current->scene[crushEcho][10] = 3;
+    ASSERT_TRUE (controller.commitSettingsChange());
+    ASSERT_TRUE (waitForSettingsFrames (1));
+
+    // What loading a file does: the whole document is replaced and taken as sent, history kept.
+    juce::Random random (11);
+    const auto loaded = randomParameters (random);
+    *current = *loaded;
+    controller.adoptCurrentAsLastSent();
+    EXPECT_EQ (controller.getHistory().getNumEntries(), 2);
+    EXPECT_FALSE (controller.commitSettingsChange()) << "the load itself is no edit";
+
+    current->isolate[0][1] = current->isolate[0][1] == 0 ? 1 : 0;
+    ASSERT_TRUE (controller.commitSettingsChange());
+    ASSERT_TRUE (waitForSettingsFrames (2));
+    EXPECT_FALSE (unit.getLastSettingsText().contains ("SceneFx")) << "only the edit after the load is sent";
+
+    controller.undo();
+    EXPECT_TRUE (sameBytes (*current, *loaded));
+    // The first commit's "after" gave way to the loaded state; undo goes on past the load.
+    controller.undo();
+    EXPECT_TRUE (sameBytes (*current, beforeFirstCommit));
+}
+
 TEST_F (EditControllerTest, ACommitAfterUndoCutsTheRedoBranch)
 {
     for (int value : { 1, 2, 3 })
@@ -279,8 +306,17 @@ TEST_F (EditControllerTest, UpdateSettingWithoutAnAnswerFailsAndALateDumpChanges
     controller.updateSetting();
     EXPECT_EQ (host.alerts, std::vector<UserMessage> { UserMessage::updateSettingFailed });
 
-    ASSERT_TRUE (pumpUntil ([&] { return unit.getDumpsSentCount() >= 1; }, 2000));
+    // The dump is only queued when the request gives up; wait until the link has actually got it.
+    const auto delivered = unit.getDeliveredCount();
+    ASSERT_TRUE (pumpUntil ([&] { return unit.getDeliveredCount() > delivered; }, 2000));
     pumpFor (100);
+    EXPECT_TRUE (sameBytes (*current, before));
+
+    // Nor is it taken as the answer to the next request, which the unit leaves unanswered.
+    unit.setAnswersSettingsRequest (false);
+    host.alerts.clear();
+    controller.updateSetting();
+    EXPECT_EQ (host.alerts, std::vector<UserMessage> { UserMessage::updateSettingFailed });
     EXPECT_TRUE (sameBytes (*current, before));
 
     controller.setLink (nullptr);

@@ -177,6 +177,30 @@ TEST_F (MidiFetch, LateOrUnaskedDumpsChangeNothing)
     EXPECT_TRUE (sameParameters (*current, *second));
 }
 
+TEST_F (MidiFetch, AnEmptyDumpIsAnAnswerOnlyToThePendingRequest)
+{
+    unit.setAnswersSettingsRequest (false);
+
+    // Unasked, and late after a request gave up: neither becomes the next request's outcome.
+    auto delivered = unit.getDeliveredCount();
+    unit.sendFrame (SysExCommand::settingsRequest);
+    waitUntilDelivered (delivered + 1);
+    EXPECT_EQ (fetch (5), MidiThread::fetchWaiting);
+
+    delivered = unit.getDeliveredCount();
+    unit.sendFrame (SysExCommand::settingsRequest);
+    waitUntilDelivered (delivered + 1);
+    EXPECT_EQ (link->getSettingsRequestStatus(), MidiThread::fetchWaiting);
+    EXPECT_EQ (fetch (5), MidiThread::fetchWaiting);
+
+    // While a request waits, the same frame is its answer.
+    link->beginSettingsRequest();
+    unit.sendFrame (SysExCommand::settingsRequest);
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSettingsRequestStatus() != MidiThread::fetchWaiting; }, 3000));
+    EXPECT_EQ (link->endSettingsRequest(), MidiThread::fetchEmpty);
+    EXPECT_FALSE (link->applyReceivedSettings (*current));
+}
+
 TEST_F (MidiFetch, RequestsRacingLateDumpsOnlyEverApplyWholeDocuments)
 {
     // Dumps arrive around the moment each request gives up and the next begins; whatever is
