@@ -118,6 +118,11 @@ bool loadSettingsFile (DeviceSettings& document, const juce::File& file, Documen
             return false;
     }
 
+    // The spare row belongs to the sampler editor and is never written to document files: a file
+    // that carries one anyway must not place paths there that nothing has checked.
+    for (int i = numUnitSlots; i < XPadEffectRecord::numSlots; ++i)
+        samplerSlot (*loaded, i) = samplerSlot (document, i);
+
     document = *loaded;
     loaded.reset();
 

@@ -156,6 +156,27 @@ TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
     EXPECT_EQ (host.lastMessage(), UserMessage::someSamplesFailed);
 }
 
+TEST_F (DocumentFilesTest, LoadingKeepsTheSpareSlotsOfTheEditor)
+{
+    // A file written with the internal copy's elements carries a spare row; loading ignores it.
+    const auto stray = makeFile ("stray.wav", "s");
+    setSlotPath (samplerSlot (*document, 16), stray.getFullPathName());
+    samplerSlot (*document, 16).gainIndex = 7;
+    document->scene[spiralUp][12] = 1;
+    const auto file = folder.getChildFile ("spare.RSD");
+    file.replaceWithText (createSettingsText (*document, *document, { false, true }));
+    ASSERT_TRUE (file.loadFileAsString().contains ("Bank5Slot1"));
+
+    resetDeviceSettings (*document, false);
+    setSlotPath (samplerSlot (*document, 17), "/mine/spare.wav");
+    const auto before = *document;
+    ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, file, host));
+
+    EXPECT_EQ (document->scene[spiralUp][12], 1);
+    for (int i = numUnitSlots; i < XPadEffectRecord::numSlots; ++i)
+        EXPECT_EQ (std::memcmp (&samplerSlot (*document, i), &samplerSlot (before, i), sizeof (SamplerSlot)), 0) << i;
+}
+
 TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
 {
     document->isolate[isolator][1] = 1;
