@@ -1,7 +1,12 @@
 // 10,000 commits of one parameter value each, on a document whose 16 slots are in use: the memory
-// the undo history then holds and the median time of one commit. Prints "name: value" lines.
+// the undo history then holds and the median time of one commit; then commits with Sync on and a
+// connected (simulated) unit, whose time includes building and sending the difference. Prints
+// "name: value" lines.
 #include "DocumentKeys.h"
 #include "EditController.h"
+#include "LinkTestHost.h"
+#include "MidiThread.h"
+#include "SimulatedUnit.h"
 
 #include <juce_events/juce_events.h>
 
@@ -67,5 +72,33 @@ int main()
     std::printf ("commit_one_value_ms: %.4f\n", times[times.size() / 2]);
     std::printf ("commit_one_value_p99_ms: %.4f\n", times[times.size() * 99 / 100]);
     std::printf ("history_entries: %d\n", controller.getHistory().getNumEntries());
-    return recorded == commits ? 0 : 1;
+
+    SimulatedUnit unit;
+    LinkTestHost linkHost;
+    MidiThread link (linkHost, 0, unit, MidiLinkTimings { 200, 100, 5 });
+    if (! link.isConnected())
+        return 1;
+
+    controller.setLink (&link);
+    constexpr int syncedCommits = 1000;
+    times.clear();
+
+    for (int i = 0; i < syncedCommits; ++i)
+    {
+        auto& value = *values[(size_t) i % values.size()];
+        value = value == 0 ? 1 : 0;
+
+        const auto start = std::chrono::steady_clock::now();
+        recorded += controller.commitSettingsChange() ? 1 : 0;
+        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
+    }
+
+    // Every change must have reached the unit, or the figure timed something else.
+    const bool allArrived = pumpUntil ([&] { return unit.getSettingsReceivedCount() >= syncedCommits; }, 10000);
+    controller.setLink (nullptr);
+
+    std::sort (times.begin(), times.end());
+    std::printf ("commit_synced_one_value_ms: %.4f\n", times[times.size() / 2]);
+    std::printf ("commit_synced_one_value_p99_ms: %.4f\n", times[times.size() * 99 / 100]);
+    return recorded == commits + syncedCommits && allArrived ? 0 : 1;
 }
