@@ -346,6 +346,12 @@ void BeatGridBuilder::correctPositions (std::vector<BeatRecord>& beats)
         const int64_t p0 = beats[i].position, p1 = beats[i + 1].position;
         const int64_t p2 = beats[i + 2].position, p3 = beats[i + 3].position;
         const int64_t g1 = p1 - p0, g2 = p2 - p1, g3 = p3 - p2;
+
+        // Beats on one frame, or out of order, give no beat length to measure the window against:
+        // the rules would take the empty gap as one and stack the window's beats on a single frame.
+        if (g1 <= 0 || g2 <= 0 || g3 <= 0)
+            continue;
+
         const int64_t M = std::max (g1, g3), n = std::min (g1, g3), S = p3 - p0;
 
         const auto setPosition = [&beats, i] (size_t offset, int64_t position)

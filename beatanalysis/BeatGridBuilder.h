@@ -30,7 +30,7 @@ public:
     int64_t getAnchor() const { return anchor; }
 
     // Moves, adds or removes beats where the middle of four consecutive gaps is much longer or
-    // shorter than its neighbours.
+    // shorter than its neighbours. Four beats with any gap of 0 or less between them are left alone.
     static void correctPositions (std::vector<BeatRecord>& beats);
 
     // A grid step (in quarter beats) as used: 4, 8 or 16, anything else counts as 4.

@@ -116,6 +116,34 @@ TEST (PositionCorrection, WorkedExamples)
     EXPECT_EQ (beats.size(), 4u);
 }
 
+// Beats on one frame, or out of order, give no beat length to measure against: every window with a
+// gap of 0 or less, whichever of its three gaps that is, stays as it is, and the windows after it are
+// still corrected.
+TEST (PositionCorrection, WindowsWithAGapOfZeroOrLessStay)
+{
+    const std::vector<std::vector<int32_t>> unchanged {
+        { 0, 0, 1000, 1500 },   // first gap 0, then a long one
+        { 0, 500, 500, 1000 },  // middle gap 0 between regular ones
+        { 0, 600, 500, 1000 },  // middle gap below 0
+        { 0, 500, 1500, 1500 }, // a long gap, then last gap 0
+    };
+
+    for (const std::vector<int32_t>& positions : unchanged)
+    {
+        std::vector<BeatRecord> beats;
+        for (const int32_t p : positions)
+            beats.push_back (at (p));
+
+        BeatGridBuilder::correctPositions (beats);
+        EXPECT_EQ (positionsOf (beats), positions) << positions[1] << ", " << positions[2];
+    }
+
+    // The long gap after a doubled first beat still gets its beat (rule 4).
+    std::vector<BeatRecord> beats { at (0), at (0), at (500), at (1000), at (2000), at (2500) };
+    BeatGridBuilder::correctPositions (beats);
+    EXPECT_EQ (positionsOf (beats), (std::vector<int32_t> { 0, 0, 500, 1000, 1500, 2000, 2500 }));
+}
+
 TEST (BarNumbers, CountFromTheAnchor)
 {
     std::vector<BeatRecord> beats = grid (0, 100, 9);
@@ -255,6 +283,30 @@ TEST (BeatPlacement, BackFillNeverRepeatsEarlierBeats)
     const std::vector<BeatRecord> beats = builder.placeBeats (candidates, { section (0, 500.0f), section (20 * beat - 500, 500.0f, 4, 3) });
     EXPECT_TRUE (strictlyAscending (beats));
     EXPECT_EQ (beats.size(), 40u);
+}
+
+// With a lead longer than the measuring span (a negative tail), a section's end cuts the lead short:
+// when the span moves on a bar, fewer than lead + 1 beats exist, so the next measurement reaches back
+// to the section's anchor. Here the section starts one beat in, and its last onset, the one that
+// crosses the end, comes 1000 frames late.
+TEST (BeatPlacement, ShortLeadMeasuresFromTheSectionAnchor)
+{
+    std::vector<BeatRecord> candidates = grid (beat, beat, 8);
+    candidates.push_back (at (9 * beat + 1000));
+    BeatGridBuilder builder (rate, 8 * beat + beat / 2, 4, 9, -9);
+    const std::vector<BeatRecord> beats = builder.placeBeats (candidates, { section (beat, 500.0f) });
+
+    // One beat filled back, the anchor and seven lead beats before the end.
+    EXPECT_EQ (builder.getAnchor(), beat);
+    ASSERT_EQ (beats.size(), 9u);
+    for (size_t i = 0; i < beats.size(); ++i)
+        EXPECT_EQ (beats[i].position, static_cast<int32_t> (i) * beat) << i;
+    for (size_t i = 0; i + 1 < beats.size(); ++i)
+        EXPECT_FLOAT_EQ (beats[i].periodMs, 500.0f) << i;
+
+    // The second measurement: four beats' span from the anchor to the late onset.
+    const double fromAnchor = (9.0 * beat + 1000.0 - beat) / 4.0;
+    EXPECT_NEAR (beats.back().periodMs, fromAnchor / 48.0, 1.0e-3);
 }
 
 // A grid span of 2^30 beats (lead 2^29) never completes a measurement: the section is measured once

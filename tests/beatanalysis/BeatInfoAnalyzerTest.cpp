@@ -141,7 +141,8 @@ TEST (Analyzer, ZeroPeriodsAndBinZero)
 }
 
 // Positions close to 2^31 - 1 frames: every stage's sums and spans stay in range. (A whole analysis
-// of such a track is not run here: the grid search walks the whole track, 12 hours of it.)
+// of such a track is not run here: the first section's grid search walks the whole track, 12 hours
+// of it.)
 TEST (Analyzer, StagesNearTheEndOfTheInt32Range)
 {
     const int64_t start = INT32_MAX - 30LL * rate;
@@ -156,12 +157,30 @@ TEST (Analyzer, StagesNearTheEndOfTheInt32Range)
     finder.thinNearCandidates (candidates, sections);
     EXPECT_EQ (candidates.size(), 58u);
 
+    // Grid fitting of the section, and of one on the last onset, whose search window reaches past
+    // 2^31. A first section is searched for from frame 0 on; one without a usable period goes first
+    // here, so that nothing is searched for it and the search stays near the end.
+    BeatGridBuilder builder (rate, INT32_MAX, 4, 8, 4);
+    std::vector<BeatRecord> fitted { { 0, 0.0f, -500.0f, 0, 0, 0 }, sections[0], sections[0] };
+    fitted[2].position = candidates.back().position;
+    builder.fitGrids (candidates, fitted);
+    EXPECT_EQ (fitted[0].position, 0);
+    EXPECT_EQ (fitted[0].stamp, 4);
+    EXPECT_NEAR (fitted[1].position, start, 96);
+    EXPECT_NEAR (fitted[2].position, candidates.back().position, 96);
+
+    for (size_t k = 1; k < fitted.size(); ++k)
+    {
+        EXPECT_FLOAT_EQ (fitted[k].periodMs, sections[0].periodMs) << k;
+        EXPECT_EQ (fitted[k].stamp, 16) << k;
+        EXPECT_EQ (fitted[k].band, 0) << k;
+    }
+
     // Snapping near the end: x + w lies past 2^31.
     EXPECT_EQ (BeatInfoAnalyzer::snapToOnset (candidates, candidates.back().position + 40000, 48000).position,
               candidates.back().position);
 
     // Placement up to the last frame, with the 16-beat span.
-    BeatGridBuilder builder (rate, INT32_MAX, 4, 8, 4);
     std::vector<BeatRecord> beats = builder.placeBeats (candidates, sections);
     ASSERT_GE (beats.size(), 59u);
     EXPECT_EQ (beats[0].position, static_cast<int32_t> (start - 24000)); // filled back one beat

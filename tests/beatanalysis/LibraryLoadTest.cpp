@@ -1,5 +1,6 @@
 // Loads the built libPulsek.so as a caller would, resolves all 20 exported names and drives an
 // analysis through the plain functions and through their C++-named twins.
+#include "BeatScore.h"
 #include "SyntheticAudio.h"
 #include "pulsek.h"
 
@@ -7,6 +8,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -91,11 +93,13 @@ protected:
         EXPECT_EQ (wave[0].kind, 7);
     }
 
-    // A 20-second click track fed in uneven chunks; the analysis runs inside the call with the last frame.
+    // A 20-second click track at 120 BPM fed in uneven chunks; the analysis runs inside the call with
+    // the last frame. What comes back through the library is the tempo of the clicks and beats on them.
     static void driveAnalysis (const Api& api, int32_t sampleRate)
     {
+        constexpr double bpm = 120.0;
         SyntheticAudio audio (sampleRate);
-        audio.addClicks (0.5, 120.0, 38);
+        const std::vector<int32_t> clicks = audio.addClicks (0.5, bpm, 38);
         audio.extendTo (20.0);
         std::vector<float> left = audio.getLeft(), right = audio.getRight();
         const int32_t total = audio.frameCount();
@@ -120,12 +124,24 @@ protected:
         EXPECT_TRUE (api.analyzed (h));
         EXPECT_EQ (left, audio.getLeft()); // the library never writes the channels
 
+        EXPECT_NEAR (api.getBpm (h) / 100.0, bpm, bpm * 0.01);
+
         const int32_t beats = api.getBeatNum (h);
-        ASSERT_GE (beats, 0);
+        ASSERT_GT (beats, 0);
         std::vector<BA_BeatInfo> list (static_cast<size_t> (beats) + 1, BA_BeatInfo { -1, -1, -1 });
         api.getBeatList (h, list.data());
         EXPECT_EQ (list.back().position, -1);
-        EXPECT_GE (api.getBpm (h), 0);
+        list.pop_back();
+
+        std::vector<double> detected, annotated;
+        for (const BA_BeatInfo& b : list)
+            detected.push_back (static_cast<double> (b.position) / sampleRate);
+        for (const int32_t click : clicks)
+            annotated.push_back (static_cast<double> (click) / sampleRate);
+
+        const BeatScore score = scoreBeats (detected, annotated);
+        EXPECT_GE (score.fMeasure(), 0.95) << sampleRate << " Hz: " << score.hits << " hits of " << score.annotations
+                                           << ", " << score.detections << " beats";
 
         BA_WaveInfo loud[BA_LOUD_WAVE_POINTS], dots[BA_DOTS_WAVE_POINTS];
         const int32_t loudCount = api.getLoudWave (h, loud, 0);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -279,4 +280,70 @@ TEST (TrackAnalysis, WaveGettersCopyOnlyWhatIsAskedAndAllowed)
     EXPECT_EQ (analysis.getLoudWave()[399].kind, 5);
     EXPECT_EQ (analysis.getLoudWave()[399].value, 0.0f);
     EXPECT_EQ (analysis.getDotsWave()[99].kind, 5);
+}
+
+// Half a track fed, so each curve holds some of its points but not all: a copy starts at `first` and
+// stops at the count, and a null array, a negative first or a first at the count writes nothing (not
+// even just before the array) while the count is still returned.
+TEST (TrackAnalysis, WaveGettersOnBuiltPoints)
+{
+    SyntheticAudio audio (44100, 11);
+    audio.addDrumPattern (0.0, 120.0, 3);
+    audio.extendTo (6.0);
+    Handle h (BA_Create44k (audio.frameCount(), 4));
+    BA_SetSample (h.get(), const_cast<float*> (audio.getLeft().data()), const_cast<float*> (audio.getRight().data()),
+                  audio.frameCount() / 2);
+    ASSERT_FALSE (BA_Analyzed (h.get()));
+
+    struct Curve
+    {
+        const char* name;
+        int32_t (*get) (void*, BA_WaveInfo*, int32_t);
+        const BA_WaveInfo* (TrackAnalysis::*points)();
+        int32_t capacity;
+    };
+
+    const Curve curves[] { { "loud", BA_GetLoudWave, &TrackAnalysis::getLoudWave, BA_LOUD_WAVE_POINTS },
+                           { "dots", BA_GetDotsWave, &TrackAnalysis::getDotsWave, BA_DOTS_WAVE_POINTS } };
+    const BA_WaveInfo sentinel { -1.0f, -1 };
+    const auto isSentinel = [] (const BA_WaveInfo& p) { return p.value == -1.0f && p.kind == -1; };
+
+    for (const Curve& curve : curves)
+    {
+        SCOPED_TRACE (curve.name);
+
+        // The caller's array sits in the middle of a larger buffer, so a write before it shows.
+        std::vector<BA_WaveInfo> buffer (3 * static_cast<size_t> (curve.capacity), sentinel);
+        BA_WaveInfo* out = buffer.data() + curve.capacity;
+        const auto untouched = [&] { return std::all_of (buffer.begin(), buffer.end(), isSentinel); };
+
+        const int32_t count = curve.get (h.get(), nullptr, 0);
+        ASSERT_GT (count, 1);
+        ASSERT_LT (count, curve.capacity);
+        EXPECT_EQ (curve.get (h.get(), nullptr, 1), count);
+
+        for (const int32_t first : { -1, -count, INT32_MIN, count, count + 1, curve.capacity })
+        {
+            EXPECT_EQ (curve.get (h.get(), out, first), count) << first;
+            EXPECT_TRUE (untouched()) << first;
+        }
+
+        const BA_WaveInfo* points = (analysisOf (h.get()).*curve.points)();
+
+        for (const int32_t first : { 0, count / 2, count - 1 })
+        {
+            std::fill (buffer.begin(), buffer.end(), sentinel);
+            EXPECT_EQ (curve.get (h.get(), out, first), count) << first;
+
+            for (int32_t i = -curve.capacity; i < 2 * curve.capacity; ++i)
+            {
+                const BA_WaveInfo& p = out[i];
+
+                if (i >= first && i < count)
+                    EXPECT_TRUE (p.value == points[i].value && p.kind == points[i].kind && p.kind >= 0) << first << ": " << i;
+                else
+                    EXPECT_TRUE (isSentinel (p)) << first << ": " << i;
+            }
+        }
+    }
 }
