@@ -132,6 +132,87 @@ AlertUser::Action clickCancel()
     return [] (CustomAlertWindow& alert) { clickWithMouse (*alert.getCancelButton()); };
 }
 
+/** Two colours that differ by a few steps at most: the screen's 24 bits and a snapshot image may
+    round a blend differently. */
+bool looksAlike (juce::Colour a, juce::Colour b)
+{
+    return std::abs (a.getRed() - b.getRed()) <= 8 && std::abs (a.getGreen() - b.getGreen()) <= 8
+           && std::abs (a.getBlue() - b.getBlue()) <= 8;
+}
+
+/** The pixels at which two images of one size clearly differ; none when the sizes differ. */
+juce::Array<juce::Point<int>> pixelsApart (const juce::Image& a, const juce::Image& b)
+{
+    juce::Array<juce::Point<int>> apart;
+
+    if (a.isNull() || a.getBounds() != b.getBounds())
+        return apart;
+
+    const juce::Image::BitmapData pa (a, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData pb (b, juce::Image::BitmapData::readOnly);
+
+    for (int y = 0; y < a.getHeight(); ++y)
+        for (int x = 0; x < a.getWidth(); ++x)
+            if (! looksAlike (pa.getPixelColour (x, y), pb.getPixelColour (x, y)))
+                apart.add ({ x, y });
+
+    return apart;
+}
+
+/** A screenshot of part of the screen as the X server shows it, stacking and all, written to a PNG
+    file and read back; null when it could not be taken. */
+juce::Image screenshot (juce::Rectangle<int> area, const juce::File& png)
+{
+    png.deleteFile();
+    juce::ChildProcess import;
+    const auto crop = juce::String (area.getWidth()) + "x" + juce::String (area.getHeight())
+                      + "+" + juce::String (area.getX()) + "+" + juce::String (area.getY());
+
+    if (! import.start (juce::StringArray { "/usr/bin/import", "-silent", "-window", "root", "-crop", crop,
+                                            "+repage", png.getFullPathName() })
+        || ! import.waitForProcessToFinish (10000))
+        return {};
+
+    return juce::ImageFileFormat::loadFrom (png);
+}
+
+/** Takes screenshots of an area of the screen until a window drawn at a place in it shows there, for
+    a few seconds at most; tells, for the last one, the share of the telling pixels (those where the
+    window differs from what lies beneath it) that look as the window draws them. A window that has
+    just been mapped shows what was beneath it until its peer paints it on a later repaint tick, so
+    the first look may come too early. The message loop must be free to run timers meanwhile: inside
+    a timer callback no other timer, the repaint's among them, runs on time. */
+double shareShownOnScreen (const juce::Image& drawn, const juce::Array<juce::Point<int>>& telling,
+                           juce::Rectangle<int> area, juce::Point<int> place, const juce::File& png)
+{
+    if (telling.isEmpty())
+        return 0.0;
+
+    const auto deadline = juce::Time::getMillisecondCounter() + 5000;
+
+    for (;;)
+    {
+        pumpMessages (50);
+        const auto shot = screenshot (area, png);
+
+        if (shot.getBounds() != area.withZeroOrigin())
+            return 0.0;
+
+        const juce::Image::BitmapData seen (shot, juce::Image::BitmapData::readOnly);
+        const juce::Image::BitmapData expected (drawn, juce::Image::BitmapData::readOnly);
+        int shown = 0;
+
+        for (const auto& p : telling)
+            if (looksAlike (seen.getPixelColour (place.x + p.x, place.y + p.y), expected.getPixelColour (p.x, p.y)))
+                ++shown;
+
+        const auto share = shown / (double) telling.size();
+
+        if (share > 0.99 || juce::Time::getMillisecondCounter() > deadline)
+            return share;
+    }
+}
+
 const LocalisedText& loadingCompleted()    { return messageText (UserMessage::loadingCompleted); }
 const LocalisedText& confirmQuit()         { return messageText (UserMessage::confirmQuitUnsaved); }
 
@@ -353,25 +434,33 @@ TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
 {
     window->setLanguage (11);
     juce::String typeface;
+    double onScreen = -1.0;
+    int tellingPixels = -1, alertPixels = 0;
+
+    // How it looks on the screen, in front of the main window, kept for review.
+    const auto shot = juce::File (TESSALIN_BUILD_DIR).getChildFile ("alert-on-screen-ja.png");
+
     AlertUser user ({ [&] (CustomAlertWindow& alert)
                       {
                           typeface = alert.getTextLayout().getFont().getTypefaceName();
 
-                          // How it looks on the screen, for review.
-                          const auto shot = juce::File (TESSALIN_BUILD_DIR).getChildFile ("alert-on-screen-ja.png");
-                          if (juce::File ("/usr/bin/import").existsAsFile())
+                          // Looked at from a message of its own: no timer runs while this timer
+                          // callback does, and the alert's first paint waits for one.
+                          juce::MessageManager::callAsync ([&, shown = juce::Component::SafePointer<CustomAlertWindow> (&alert)]
                           {
-                              pumpMessages (100);
-                              const auto area = alert.getScreenBounds().expanded (30);
-                              juce::ChildProcess import;
-                              import.start (juce::StringArray { "/usr/bin/import", "-window", "root", "-crop",
-                                                                juce::String (area.getWidth()) + "x" + juce::String (area.getHeight())
-                                                                    + "+" + juce::String (area.getX()) + "+" + juce::String (area.getY()),
-                                                                shot.getFullPathName() });
-                              import.waitForProcessToFinish (10000);
-                          }
+                              if (shown == nullptr)
+                                  return;
 
-                          alert.getPeer()->handleKeyPress (juce::KeyPress (juce::KeyPress::returnKey));
+                              const auto bounds = shown->getScreenBounds();
+                              const auto drawn = shown->createComponentSnapshot (shown->getLocalBounds(), true, 1.0f);
+                              const auto beneath = window->createComponentSnapshot (bounds - window->getScreenPosition(), true, 1.0f);
+                              const auto telling = pixelsApart (drawn, beneath);
+                              tellingPixels = telling.size();
+                              alertPixels = bounds.getWidth() * bounds.getHeight();
+                              onScreen = shareShownOnScreen (drawn, telling, bounds.expanded (30), { 30, 30 }, shot);
+
+                              shown->getPeer()->handleKeyPress (juce::KeyPress (juce::KeyPress::returnKey));
+                          });
                       },
                       pressKey (juce::KeyPress::returnKey) });
 
@@ -379,6 +468,13 @@ TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
     ASSERT_EQ (user.seen.size(), 1u);
     EXPECT_EQ (user.seen[0].message, confirmQuit()[11]);
     EXPECT_EQ (typeface, CustomAlertWindow::messageFont (11).getTypefaceName());
+
+    ASSERT_TRUE (juce::File ("/usr/bin/import").existsAsFile()) << "the screenshot needs ImageMagick's import";
+    EXPECT_TRUE (shot.existsAsFile());
+
+    // Enough of the alert differs from the main window at its place for the screenshot to tell them apart.
+    EXPECT_GT (tellingPixels, alertPixels / 20);
+    EXPECT_GT (onScreen, 0.99) << "the screen does not show the alert at its place: " << shot.getFullPathName();
 
     window->setLanguage (12);
     window->showAlert (loadingCompleted(), AlertKind::information);
