@@ -52,22 +52,30 @@ int main()
                                                         category.effects[e].keys[k].valueIndex));
     }
 
-    constexpr int commits = 10000;
-    std::vector<double> times;
-    times.reserve (commits);
     int recorded = 0;
 
-    for (int i = 0; i < commits; ++i)
+    // Flips one value per commit, cycling through them; the commit times in milliseconds, sorted.
+    const auto timeCommits = [&] (int count)
     {
-        auto& value = *values[(size_t) i % values.size()];
-        value = value == 0 ? 1 : 0;
+        std::vector<double> times;
+        times.reserve ((size_t) count);
 
-        const auto start = std::chrono::steady_clock::now();
-        recorded += controller.commitSettingsChange() ? 1 : 0;
-        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
-    }
+        for (int i = 0; i < count; ++i)
+        {
+            auto& value = *values[(size_t) i % values.size()];
+            value = value == 0 ? 1 : 0;
 
-    std::sort (times.begin(), times.end());
+            const auto start = std::chrono::steady_clock::now();
+            recorded += controller.commitSettingsChange() ? 1 : 0;
+            times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
+        }
+
+        std::sort (times.begin(), times.end());
+        return times;
+    };
+
+    constexpr int commits = 10000;
+    const auto times = timeCommits (commits);
     std::printf ("history_mb_10000: %.2f\n", (double) controller.getHistory().getMemoryUsage() / (1024.0 * 1024.0));
     std::printf ("commit_one_value_ms: %.4f\n", times[times.size() / 2]);
     std::printf ("commit_one_value_p99_ms: %.4f\n", times[times.size() * 99 / 100]);
@@ -81,24 +89,13 @@ int main()
 
     controller.setLink (&link);
     constexpr int syncedCommits = 1000;
-    times.clear();
-
-    for (int i = 0; i < syncedCommits; ++i)
-    {
-        auto& value = *values[(size_t) i % values.size()];
-        value = value == 0 ? 1 : 0;
-
-        const auto start = std::chrono::steady_clock::now();
-        recorded += controller.commitSettingsChange() ? 1 : 0;
-        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
-    }
+    const auto syncedTimes = timeCommits (syncedCommits);
 
     // Every change must have reached the unit, or the figure timed something else.
     const bool allArrived = pumpUntil ([&] { return unit.getSettingsReceivedCount() >= syncedCommits; }, 10000);
     controller.setLink (nullptr);
 
-    std::sort (times.begin(), times.end());
-    std::printf ("commit_synced_one_value_ms: %.4f\n", times[times.size() / 2]);
-    std::printf ("commit_synced_one_value_p99_ms: %.4f\n", times[times.size() * 99 / 100]);
+    std::printf ("commit_synced_one_value_ms: %.4f\n", syncedTimes[syncedTimes.size() / 2]);
+    std::printf ("commit_synced_one_value_p99_ms: %.4f\n", syncedTimes[syncedTimes.size() * 99 / 100]);
     return recorded == commits + syncedCommits && allArrived ? 0 : 1;
 }
