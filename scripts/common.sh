@@ -28,9 +28,10 @@ install_missing_packages()
     fi
 }
 
+# configure_and_build <dir> [cmake configure args]; BUILD_TARGET, when set, builds that target alone.
 configure_and_build()
 {
     local dir="$1"; shift
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$BUILD_TYPE" "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }

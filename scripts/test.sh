@@ -19,9 +19,8 @@ if [ "${TESSALIN_SANITIZE_TESTS:-0}" = "1" ]; then
     env -u DISPLAY ctest --output-on-failure --timeout 900 -j "$(nproc)" -LE gui
 
     TSAN_DIR="$ROOT/build-tsan"
-    cmake -S "$ROOT" -B "$TSAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALIN_TSAN=ON \
+    BUILD_TYPE=RelWithDebInfo BUILD_TARGET=core_tests configure_and_build "$TSAN_DIR" -DTESSALIN_TSAN=ON \
         -DTESSALIN_BUILD_APP=OFF
-    cmake --build "$TSAN_DIR" --parallel "$(nproc)" --target core_tests
     env -u DISPLAY TSAN_OPTIONS="halt_on_error=1" "$TSAN_DIR/bin/core_tests" \
         --gtest_filter='Midi*:EditController*'
 fi

@@ -2,6 +2,7 @@
 // alerts in a row, and the question asked before quitting with unsaved edits.
 
 #include "AppGuiTestSupport.h"
+#include "ImageCompare.h"
 #include "JuceTestPrinters.h"
 #include "XWindowStack.h"
 #include "app/CustomAlertWindow.h"
@@ -136,8 +137,8 @@ AlertUser::Action clickCancel()
     round a blend differently. */
 bool looksAlike (juce::Colour a, juce::Colour b)
 {
-    return std::abs (a.getRed() - b.getRed()) <= 8 && std::abs (a.getGreen() - b.getGreen()) <= 8
-           && std::abs (a.getBlue() - b.getBlue()) <= 8;
+    // The screen has no alpha: only the colour counts.
+    return channelDistance (a.withAlpha ((juce::uint8) 255), b.withAlpha ((juce::uint8) 255)) <= 8;
 }
 
 /** The pixels at which two images of one size clearly differ; none when the sizes differ. */

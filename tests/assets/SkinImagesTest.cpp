@@ -1,3 +1,4 @@
+#include "ImageCompare.h"
 #include "assets/SkinImages.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,13 @@ juce::Image solid (int w, int h, juce::Colour colour)
     return image;
 }
 
-int maxChannelDifference (juce::Colour a, juce::Colour b)
-{
-    return juce::jmax (std::abs (a.getRed() - b.getRed()), std::abs (a.getGreen() - b.getGreen()),
-                       std::abs (a.getBlue() - b.getBlue()), std::abs (a.getAlpha() - b.getAlpha()));
-}
-
 /** The largest colour step between a row (or column) of one image and one of another. */
 int rowDifference (const juce::Image& a, int rowA, const juce::Image& b, int rowB)
 {
     int worst = 0;
 
     for (int x = 0; x < juce::jmin (a.getWidth(), b.getWidth()); ++x)
-        worst = juce::jmax (worst, maxChannelDifference (a.getPixelAt (x, rowA), b.getPixelAt (x, rowB)));
+        worst = juce::jmax (worst, channelDistance (a.getPixelAt (x, rowA), b.getPixelAt (x, rowB)));
 
     return worst;
 }
@@ -35,7 +30,7 @@ int columnDifference (const juce::Image& a, int columnA, const juce::Image& b, i
     int worst = 0;
 
     for (int y = 0; y < juce::jmin (a.getHeight(), b.getHeight()); ++y)
-        worst = juce::jmax (worst, maxChannelDifference (a.getPixelAt (columnA, y), b.getPixelAt (columnB, y)));
+        worst = juce::jmax (worst, channelDistance (a.getPixelAt (columnA, y), b.getPixelAt (columnB, y)));
 
     return worst;
 }

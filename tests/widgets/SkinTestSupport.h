@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImageCompare.h"
 #include "widgets/CustomLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -87,9 +88,5 @@ public:
     std::vector<float> glyphX;   // where each glyph starts
 };
 
-inline int channelDistance (juce::Colour a, juce::Colour b)
-{
-    return juce::jmax (std::abs (a.getRed() - b.getRed()), std::abs (a.getGreen() - b.getGreen()),
-                       std::abs (a.getBlue() - b.getBlue()), std::abs (a.getAlpha() - b.getAlpha()));
-}
+using ::channelDistance;
 } // namespace skintest
