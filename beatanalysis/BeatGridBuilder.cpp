@@ -26,19 +26,33 @@ int32_t toFrame (double position)
 }
 
 // The beats of one section as they are emitted into the shared list.
+//
+// The list never repeats or reorders a beat: a beat is appended only when it comes strictly after the
+// list's last one (a list starts at frame 0). A section's anchor can snap onto or before the previous
+// section's last beat; it is then left out of the list, but stays the section's reference: the
+// section's own beats are counted from it, and the previous section's beats are never taken for them.
 class SectionBeats
 {
 public:
-    SectionBeats (std::vector<BeatRecord>& list, int64_t sectionEnd) : beats (list), end (sectionEnd) {}
+    SectionBeats (std::vector<BeatRecord>& list, int64_t sectionEnd)
+        : beats (list), first (list.size()), end (sectionEnd)
+    {
+    }
 
-    // Appends a beat unless it would not come strictly after the list's last one (a list starts at
-    // frame 0): a section never repeats or reorders the beats before it.
     void emit (int64_t position, float periodMs, uint8_t flag = 0)
     {
         const int64_t earliest = beats.empty() ? 0 : static_cast<int64_t> (beats.back().position) + 1;
 
         if (position >= earliest && position <= std::numeric_limits<int32_t>::max())
             beats.push_back ({ static_cast<int32_t> (position), 0.0f, periodMs, 0, 0, flag });
+    }
+
+    void emitAnchor (int64_t position, float periodMs)
+    {
+        anchor = position;
+        const size_t before = beats.size();
+        emit (position, periodMs, 1);
+        anchorListed = beats.size() > before;
     }
 
     // Up to `count` beats at `from` + i x `step`, stopping at the section's end.
@@ -58,9 +72,35 @@ public:
         }
     }
 
+    // The section's last beat: its last one in the list, or its anchor while it has none there.
+    int64_t lastPosition() const { return hasListedBeats() ? beats.back().position : anchor; }
+
+    // Gives the section's last listed beat a newly measured period (nothing when it has none).
+    void remeasureLast (float periodMs)
+    {
+        if (hasListedBeats())
+            beats.back().periodMs = periodMs;
+    }
+
+    // The beat `back` places before the section's last one. Reaching past the start of the list, or
+    // past an anchor that was left out of it, gives the anchor.
+    int64_t positionBeforeLast (int64_t back) const
+    {
+        const int64_t index = static_cast<int64_t> (beats.size()) - 1 - back;
+        const int64_t lowest = anchorListed ? 0 : static_cast<int64_t> (first);
+        return index >= lowest ? beats[static_cast<size_t> (index)].position : anchor;
+    }
+
+    size_t firstIndex() const { return first; }
+
 private:
+    bool hasListedBeats() const { return beats.size() > first; }
+
     std::vector<BeatRecord>& beats;
+    size_t first; // where the section's beats start in the list
     int64_t end;
+    int64_t anchor = 0;
+    bool anchorListed = false;
 };
 } // namespace
 
@@ -191,6 +231,7 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
     const double framesPerMs = sampleRate * 0.001;
     float lastMeasuredMs = 0.0f;
     bool measuredAny = false;
+    size_t measuredFrom = 0; // where the beats of the section measured last start in the list
     anchor = 0;
 
     if (span < 1)
@@ -240,7 +281,6 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
 
         int64_t q = 0;
         bool anchored = false, leadEmitted = false;
-        int64_t sectionAnchor = static_cast<int64_t> (std::trunc (ref));
         double newP = P;
         float measuredMs = section.periodMs;
 
@@ -250,6 +290,7 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
             measuredMs = static_cast<float> (newP / framesPerMs);
             lastMeasuredMs = measuredMs;
             measuredAny = true;
+            measuredFrom = out.firstIndex();
         };
 
         const auto emitBackFillAndAnchor = [&]
@@ -257,8 +298,7 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
             for (int64_t i = skip + 1; i >= 1; --i)
                 out.emit (static_cast<int64_t> (std::trunc (ref - static_cast<double> (i) * newP)), measuredMs);
 
-            sectionAnchor = static_cast<int64_t> (std::trunc (ref));
-            out.emit (sectionAnchor, measuredMs, 1);
+            out.emitAnchor (static_cast<int64_t> (std::trunc (ref)), measuredMs);
             anchored = true;
         };
 
@@ -292,18 +332,12 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
                 if (! leadEmitted)
                     emitLead();
 
-                if (! beats.empty())
-                {
-                    ref = beats.back().position;
-                    beats.back().periodMs = measuredMs;
-                }
-
+                ref = static_cast<double> (out.lastPosition());
+                out.remeasureLast (measuredMs);
                 out.emitRun (ref, newP, beatsPerBar, measuredMs);
 
                 // The measuring span moves on by one bar.
-                const int64_t back = static_cast<int64_t> (beats.size()) - (static_cast<int64_t> (leadBeats) + 1);
-                ref = back >= 0 ? static_cast<double> (beats[static_cast<size_t> (back)].position)
-                                : static_cast<double> (sectionAnchor);
+                ref = static_cast<double> (out.positionBeforeLast (leadBeats));
                 q -= quartersPerBar;
             }
         }
@@ -326,13 +360,13 @@ std::vector<BeatRecord> BeatGridBuilder::placeBeats (const std::vector<BeatRecor
                     emitLead();
                 }
 
-                if (! beats.empty())
-                    out.emitRun (beats.back().position, newP, n - leadBeats, measuredMs);
+                out.emitRun (static_cast<double> (out.lastPosition()), newP, n - leadBeats, measuredMs);
             }
         }
     }
 
-    if (measuredAny && ! beats.empty())
+    // Only a beat of the section that was measured last takes its period.
+    if (measuredAny && beats.size() > measuredFrom)
         beats.back().periodMs = lastMeasuredMs;
 
     return beats;

@@ -285,6 +285,47 @@ TEST (BeatPlacement, BackFillNeverRepeatsEarlierBeats)
     EXPECT_EQ (beats.size(), 40u);
 }
 
+// A tempo step from 500 to 468.75 ms at frame 241000: the old section's last beat (240000) is also the
+// first new onset, or comes 500 frames after it, and the new grid start snaps back onto that onset.
+// The anchor stays out of the list, yet the new beats keep its phase (over whole bars, in a first bar
+// cut short, or with no new beat at all) and the old beats stay as the old section alone gives them.
+TEST (BeatPlacement, AnchorOnOrBeforeThePreviousSectionsLastBeat)
+{
+    constexpr int32_t newBeat = 22500, seam = 241000;
+
+    for (const int32_t first : { 240000, 239500 })
+    {
+        std::vector<BeatRecord> candidates = grid (0, beat, 10);
+        const std::vector<BeatRecord> faster = grid (first, newBeat, 14);
+        candidates.insert (candidates.end(), faster.begin(), faster.end());
+        const std::vector<BeatRecord> oldAlone = BeatGridBuilder (rate, seam, 4, 0, 0).placeBeats (candidates, { section (0, 500.0f) });
+        ASSERT_FALSE (oldAlone.empty());
+        ASSERT_GE (oldAlone.back().position, first);
+
+        for (const int32_t newBeats : { 12, 2, 0 })
+        {
+            SCOPED_TRACE (testing::Message() << first << ", " << newBeats << " new beats");
+            BeatGridBuilder builder (rate, first + newBeats * newBeat + newBeat / 2, 4, 0, 0);
+            const std::vector<BeatRecord> beats = builder.placeBeats (candidates, { section (0, 500.0f), section (seam, 468.75f) });
+            ASSERT_EQ (beats.size(), oldAlone.size() + static_cast<size_t> (newBeats));
+
+            for (size_t i = 0; i < oldAlone.size(); ++i)
+            {
+                EXPECT_EQ (beats[i].position, oldAlone[i].position) << i;
+                EXPECT_EQ (beats[i].periodMs, oldAlone[i].periodMs) << i;
+                EXPECT_EQ (beats[i].flag, oldAlone[i].flag) << i;
+            }
+
+            for (int32_t j = 1; j <= newBeats; ++j)
+            {
+                const BeatRecord& b = beats[oldAlone.size() + static_cast<size_t> (j) - 1];
+                EXPECT_EQ (b.position, first + j * newBeat) << j;
+                EXPECT_FLOAT_EQ (b.periodMs, 468.75f) << j;
+            }
+        }
+    }
+}
+
 // With a lead longer than the measuring span (a negative tail), a section's end cuts the lead short:
 // when the span moves on a bar, fewer than lead + 1 beats exist, so the next measurement reaches back
 // to the section's anchor. Here the section starts one beat in, and its last onset, the one that
