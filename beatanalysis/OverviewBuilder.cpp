@@ -589,6 +589,18 @@ void OverviewBuilder::completeDots()
     dotsCount = std::max (dotsCount, ready);
 }
 
+void OverviewBuilder::completeTrack()
+{
+    if (complete)
+        return;
+
+    // Points never built still hold their reset values {0, 5}; classified from levels of 0, a loud
+    // point keeps kind 5.
+    loudCount = loudPointCount;
+    dotsCount = dotsPointCount;
+    complete = true;
+}
+
 //==============================================================================
 void OverviewBuilder::classifyLoudWave (int32_t first, int32_t last)
 {

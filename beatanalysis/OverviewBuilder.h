@@ -55,6 +55,10 @@ public:
     BiquadStage& getLowStage() { return lowStage; }
     bool takesLowBand() const { return ! complete && initialised && lowStage.state != nullptr; }
 
+    // The track has ended: completes both curves unless its last block has (a track of 0 frames or
+    // fewer gives the builder no block at all). Points never built stay at value 0, kind 5.
+    void completeTrack();
+
     // Sets the kinds of loud points first .. last-1.
     void classifyLoudWave (int32_t first, int32_t last);
 

@@ -125,6 +125,8 @@ void TrackAnalysis::setSample (const float* left, const float* right, int32_t co
 void TrackAnalysis::finish()
 {
     analyzed = true;
+    // A track of 0 frames or fewer never gave the overview a block; its curves are complete too.
+    overview.completeTrack();
 
     // The analysis edits a copy; the collected list stays as it was gathered.
     std::vector<BeatRecord> candidates (collector.getCandidates());

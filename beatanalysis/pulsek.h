@@ -61,6 +61,12 @@ PULSEK_API bool BA_Analyzed (void* handle);
    nothing; so does any call after the analysis. Neither array is written. */
 PULSEK_API void BA_SetSample (void* handle, float* left, float* right, int32_t count);
 
+/* A track of 0 frames or fewer is complete with the first call of BA_SetSample that gives frames
+   (both channels and a count > 0; the frames themselves are ignored). After that call BA_Analyzed is true, BA_GetBpm and
+   BA_GetBeatNum return 0, BA_GetBeatList writes nothing, and BA_GetLoudWave and BA_GetDotsWave
+   return full curves of BA_LOUD_WAVE_POINTS and BA_DOTS_WAVE_POINTS points, each with value 0 and
+   kind 5. Before it, the getters report 0 (and false) as for any track not yet fed. */
+
 /* Tempo in BPM x 100 (rounded half up); 0 before the analysis or when no tempo was found. */
 PULSEK_API int32_t BA_GetBpm (void* handle);
 

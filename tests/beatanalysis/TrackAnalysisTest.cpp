@@ -184,9 +184,11 @@ TEST (TrackAnalysis, FramesPastTheEndAreNeverFed)
     EXPECT_EQ (analysisOf (g.get()).getCollector().getBank().channel (0).position, 1000);
 }
 
+// Whatever the track's length, the analysis leaves both overview curves complete; a track of no
+// frames, whose frames are never fed, gets curves of silence.
 TEST (TrackAnalysis, TinyAndEmptyTracks)
 {
-    std::vector<float> left (10, 5.0f), right (10, 5.0f);
+    std::vector<float> left (10, 5000.0f), right (10, 5000.0f);
 
     for (const int32_t total : { 0, -5, INT32_MIN, 1 })
     {
@@ -195,11 +197,24 @@ TEST (TrackAnalysis, TinyAndEmptyTracks)
         ASSERT_NE (h, nullptr);
         BA_SetSample (h.get(), left.data(), right.data(), 0);
         EXPECT_FALSE (BA_Analyzed (h.get()));
+        EXPECT_EQ (BA_GetLoudWave (h.get(), nullptr, 0), 0);
+        EXPECT_EQ (BA_GetDotsWave (h.get(), nullptr, 0), 0);
         BA_SetSample (h.get(), left.data(), right.data(), 10);
         EXPECT_TRUE (BA_Analyzed (h.get()));
         EXPECT_EQ (analysisOf (h.get()).getFedFrames(), total > 0 ? total : 0);
         EXPECT_EQ (BA_GetBpm (h.get()), 0);
         EXPECT_EQ (BA_GetBeatNum (h.get()), 0);
+
+        std::vector<BA_WaveInfo> loud (BA_LOUD_WAVE_POINTS, { -1.0f, -1 }), dots (BA_DOTS_WAVE_POINTS, { -1.0f, -1 });
+        ASSERT_EQ (BA_GetLoudWave (h.get(), loud.data(), 0), BA_LOUD_WAVE_POINTS);
+        ASSERT_EQ (BA_GetDotsWave (h.get(), dots.data(), 0), BA_DOTS_WAVE_POINTS);
+
+        if (total > 0)
+            continue;
+
+        for (const std::vector<BA_WaveInfo>* curve : { &loud, &dots })
+            for (const BA_WaveInfo& p : *curve)
+                EXPECT_TRUE (p.value == 0.0f && p.kind == 5) << p.value << ", " << p.kind;
     }
 }
 
