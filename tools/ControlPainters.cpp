@@ -23,7 +23,6 @@ std::pair<Colour, Colour> keyColours (State state)
 
     return { Colour (0xff33363d), Colour (0xff202227) };
 }
-} // namespace
 
 //==============================================================================
 void paintTitleButton (Image& image, const SkinImageRecipe& r)
@@ -438,3 +437,23 @@ void paintSeparator (Image& image, const SkinImageRecipe&)
         g.fillRect (0.0f, y, w, 1.0f);
     }
 }
+
+} // namespace
+
+static const SkinRecipeRegistration controlRecipes {
+    SkinRecipe::image ("titleButton",     paintTitleButton),
+    SkinRecipe::image ("sliderTrack",     paintSliderTrack),
+    SkinRecipe::image ("sliderThumb",     paintSliderThumb),
+    SkinRecipe::image ("valueThumb",      paintValueThumb),
+    SkinRecipe::image ("rangeBar",        paintRangeBar),
+    SkinRecipe::image ("rangeThumb",      paintRangeThumb),
+    SkinRecipe::image ("focusHighlight",  paintFocusHighlight),
+    SkinRecipe::image ("comboArrow",      paintComboArrow),
+    SkinRecipe::image ("wideComboButton", paintWideComboButton),
+    SkinRecipe::image ("scrollButton",    paintScrollButton),
+    SkinRecipe::image ("scrollTrack",     paintScrollTrack),
+    SkinRecipe::image ("scrollThumb",     paintScrollThumb),
+    SkinRecipe::image ("panelButton",     paintPanelButton),
+    SkinRecipe::image ("checkBox",        paintCheckBox),
+    SkinRecipe::image ("separator",       paintSeparator),
+};

@@ -31,7 +31,6 @@ void drawLightLine (Graphics& g, float y, float x0, float x1, Colour colour, flo
     g.setGradientFill (grad);
     g.fillRect (x0, y, x1 - x0, thickness);
 }
-} // namespace
 
 //==============================================================================
 void paintWindowFrame (Image& canvas, const SliceGrid& grid)
@@ -265,3 +264,14 @@ void paintProgressBar (Image& canvas, const SliceGrid&, Accent accent)
     g.setColour (colour.darker (0.8f).withAlpha (0.9f));
     g.strokePath (p, PathStrokeType (1.0f));
 }
+
+} // namespace
+
+// The overlay panels point up at the centre of the strip button that opens them.
+static const SkinRecipeRegistration frameRecipes {
+    SkinRecipe::sliced ("windowFrame",        paintWindowFrame),
+    SkinRecipe::sliced ("cardPanelFrame",     [] (Image& canvas, const SliceGrid& grid) { paintPanelFrame (canvas, grid, 66); }),
+    SkinRecipe::sliced ("settingsPanelFrame", [] (Image& canvas, const SliceGrid& grid) { paintPanelFrame (canvas, grid, 462); }),
+    SkinRecipe::sliced ("alertFrame",         paintAlertFrame),
+    SkinRecipe::sliced ("progressBar",        [] (Image& canvas, const SliceGrid& grid) { paintProgressBar (canvas, grid, Accent::ui); }),
+};

@@ -182,7 +182,6 @@ void drawComputer (Graphics& g, Rectangle<float> area, Colour line)
     stand.lineTo (screen.getCentreX() + 10.0f, area.getBottom() - 1.0f);
     SkinPainter::strokeGlyph (g, stand, line, 2.0f);
 }
-} // namespace
 
 //==============================================================================
 void paintAppIcon (Image& image, const SkinImageRecipe& r)
@@ -307,3 +306,11 @@ void paintCardPicture (Image& image, const SkinImageRecipe& r)
         g.fillEllipse (58.0f + (float) i * 10.0f, 104.0f, 4.0f, 4.0f);
     }
 }
+
+} // namespace
+
+static const SkinRecipeRegistration shellRecipes {
+    SkinRecipe::image ("appIcon",     paintAppIcon),
+    SkinRecipe::image ("stripButton", paintStripButton),
+    SkinRecipe::image ("cardPicture", paintCardPicture),
+};

@@ -55,29 +55,3 @@ struct SkinPainter
     /** A filled triangle pointing in a direction (arrowUp .. arrowRight), centred in an area. */
     static juce::Path arrowTriangle (juce::Rectangle<float> area, Part direction);
 };
-
-/** Each group of recipes draws into an image of the listed size (or the whole sliced picture). */
-void paintWindowFrame (juce::Image& canvas, const SliceGrid& grid);
-void paintPanelFrame (juce::Image& canvas, const SliceGrid& grid, int notchX);
-void paintAlertFrame (juce::Image& canvas, const SliceGrid& grid);
-void paintProgressBar (juce::Image& canvas, const SliceGrid& grid, Accent accent);
-
-void paintTitleButton (juce::Image& image, const SkinImageRecipe& recipe);
-void paintSliderTrack (juce::Image& image, const SkinImageRecipe& recipe);
-void paintSliderThumb (juce::Image& image, const SkinImageRecipe& recipe);
-void paintValueThumb (juce::Image& image, const SkinImageRecipe& recipe);
-void paintRangeBar (juce::Image& image, const SkinImageRecipe& recipe);
-void paintRangeThumb (juce::Image& image, const SkinImageRecipe& recipe);
-void paintFocusHighlight (juce::Image& image, const SkinImageRecipe& recipe);
-void paintComboArrow (juce::Image& image, const SkinImageRecipe& recipe);
-void paintWideComboButton (juce::Image& image, const SkinImageRecipe& recipe);
-void paintScrollButton (juce::Image& image, const SkinImageRecipe& recipe);
-void paintScrollTrack (juce::Image& image, const SkinImageRecipe& recipe);
-void paintScrollThumb (juce::Image& image, const SkinImageRecipe& recipe);
-void paintPanelButton (juce::Image& image, const SkinImageRecipe& recipe);
-void paintCheckBox (juce::Image& image, const SkinImageRecipe& recipe);
-void paintSeparator (juce::Image& image, const SkinImageRecipe& recipe);
-
-void paintAppIcon (juce::Image& image, const SkinImageRecipe& recipe);
-void paintStripButton (juce::Image& image, const SkinImageRecipe& recipe);
-void paintCardPicture (juce::Image& image, const SkinImageRecipe& recipe);

@@ -1,26 +1,109 @@
 #include "SkinRecipes.h"
 
-#include "SkinPainter.h"
+#include "SkinShapes.h"
+
+#include <vector>
 
 using namespace juce;
 
 namespace
 {
+std::vector<SkinRecipe>& recipeTable()
+{
+    // Function-local, so registrations from other files' static objects always find it built.
+    static std::vector<SkinRecipe> recipes;
+    return recipes;
+}
+
+StringArray& doublyRegisteredNames()
+{
+    static StringArray names;
+    return names;
+}
+
 int sliceColumn (Part part) noexcept { return ((int) part - (int) Part::topLeft) % 3; }
 int sliceRow (Part part) noexcept    { return ((int) part - (int) Part::topLeft) / 3; }
-
-// The x of the point of an overlay panel's top edge: under the centre of the strip button that opens it.
-int notchXFor (Recipe recipe) noexcept
-{
-    return recipe == Recipe::settingsPanelFrame ? 462 : 66;
-}
 
 Image blankImage (int width, int height)
 {
     return Image (Image::ARGB, jmax (1, width), jmax (1, height), true, SoftwareImageType());
 }
+
+bool isValidShape (const SkinShape& shape)
+{
+    return shape.box != nullptr && isPositiveAndBelow (shape.index, shape.box->getNumShapes());
+}
+
+/** Opaque white where the shape owns the pixel's centre, clear elsewhere: no partial pixels, so the
+    hit area is the same for any alpha threshold. */
+Image renderMask (const SkinImageRecipe& mask)
+{
+    auto image = blankImage (mask.width, mask.height);
+    const auto shape = findSkinShape (mask);
+
+    if (! isValidShape (shape))
+        return image;
+
+    const auto area = shape.box->getImageArea (shape.index);
+    Image::BitmapData pixels (image, Image::BitmapData::writeOnly);
+
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            if (shape.box->findShapeAt ({ (float) (area.getX() + x) + 0.5f, (float) (area.getY() + y) + 0.5f }) == shape.index)
+                pixels.setPixelColour (x, y, Colours::white);
+
+    return image;
+}
 } // namespace
 
+SkinRecipeRegistration::SkinRecipeRegistration (std::initializer_list<SkinRecipe> recipes)
+{
+    for (const auto& recipe : recipes)
+    {
+        if (findSkinRecipe (recipe.name) != nullptr)
+            doublyRegisteredNames().add (recipe.name);
+
+        recipeTable().push_back (recipe);
+    }
+}
+
+Result checkSkinRecipes()
+{
+    if (! doublyRegisteredNames().isEmpty())
+        return Result::fail ("more than one painter file registers " + doublyRegisteredNames().joinIntoString (", "));
+
+    return Result::ok();
+}
+
+const SkinRecipe* findSkinRecipe (const String& name)
+{
+    for (const auto& recipe : recipeTable())
+        if (name == recipe.name)
+            return &recipe;
+
+    return nullptr;
+}
+
+SkinShape findSkinShape (const SkinImageRecipe& image)
+{
+    const auto* recipe = findSkinRecipe (image.recipe);
+    return recipe != nullptr && recipe->findShape != nullptr ? recipe->findShape (image) : SkinShape {};
+}
+
+Path getShapeOutline (const SkinImageRecipe& image)
+{
+    const auto shape = findSkinShape (image);
+
+    if (! isValidShape (shape))
+        return {};
+
+    const auto area = shape.box->getImageArea (shape.index);
+    auto outline = shape.box->getShape (shape.index);
+    outline.applyTransform (AffineTransform::translation ((float) -area.getX(), (float) -area.getY()));
+    return outline;
+}
+
+//==============================================================================
 bool isSlicePart (Part part) noexcept
 {
     return (int) part >= (int) Part::topLeft && (int) part <= (int) Part::bottomRight;
@@ -38,104 +121,45 @@ Rectangle<int> SliceGrid::getPieceArea (Part part) const
     return { x, y, columnWidths[column], rowHeights[row] };
 }
 
-Result findSliceGrid (Recipe recipe, SliceGrid& grid)
-{
-    grid = {};
-    int first = -1, last = -1, count = 0;
-    auto previousPart = -1;
-
-    for (int i = 0; i < numSkinImageRecipes; ++i)
-    {
-        const auto& r = skinImageRecipes[i];
-
-        if (r.recipe != recipe)
-            continue;
-
-        const String name (r.id);
-
-        if (! isSlicePart (r.part))
-            return Result::fail (name + ": a sliced picture has only frame pieces");
-
-        if ((int) r.part <= previousPart)
-            return Result::fail (name + ": frame pieces must be listed in reading order");
-
-        if (first >= 0 && i != last + 1)
-            return Result::fail (name + ": frame pieces must stand one after the other");
-
-        auto& width = grid.columnWidths[sliceColumn (r.part)];
-        auto& height = grid.rowHeights[sliceRow (r.part)];
-
-        if ((width != 0 && width != r.width) || (height != 0 && height != r.height))
-            return Result::fail (name + ": pieces of one column must share a width and of one row a height");
-
-        width = r.width;
-        height = r.height;
-        previousPart = (int) r.part;
-        first = first < 0 ? i : first;
-        last = i;
-        ++count;
-    }
-
-    if (count == 0)
-        return Result::fail ("no pieces");
-
-    // A frame that starts with a corner is a whole nine-piece frame: the program draws it from its
-    // first id on.
-    if (skinImageRecipes[first].part == Part::topLeft && count != 9)
-        return Result::fail (String (skinImageRecipes[first].id) + ": a frame needs all nine pieces");
-
-    return Result::ok();
-}
-
-Image renderSlicedPicture (Recipe recipe, const SliceGrid& grid)
+Image renderSlicedPicture (const String& name, const SliceGrid& grid)
 {
     auto canvas = blankImage (grid.getWidth(), grid.getHeight());
+    const auto* recipe = findSkinRecipe (name);
 
-    switch (recipe)
-    {
-        case Recipe::windowFrame:        paintWindowFrame (canvas, grid); break;
-        case Recipe::cardPanelFrame:
-        case Recipe::settingsPanelFrame: paintPanelFrame (canvas, grid, notchXFor (recipe)); break;
-        case Recipe::alertFrame:         paintAlertFrame (canvas, grid); break;
-        case Recipe::progressBar:        paintProgressBar (canvas, grid, Accent::ui); break;
-        default:                         jassertfalse; break;
-    }
+    if (recipe != nullptr && recipe->paintSliced != nullptr)
+        recipe->paintSliced (canvas, grid);
+    else
+        jassertfalse;
 
     return canvas;
 }
 
-Image renderSkinImage (const SkinImageRecipe& r)
+Image renderSkinImage (const SkinImageRecipe& image)
 {
-    jassert (! isSlicePart (r.part));
-    auto image = blankImage (r.width, r.height);
+    jassert (! isSlicePart (image.part));
 
-    switch (r.recipe)
+    if (image.maskOf >= 0)
+        return renderMask (image);
+
+    auto painted = blankImage (image.width, image.height);
+    const auto* recipe = findSkinRecipe (image.recipe);
+
+    if (recipe == nullptr || recipe->paintImage == nullptr)
     {
-        case Recipe::titleButton:     paintTitleButton (image, r); break;
-        case Recipe::sliderTrack:     paintSliderTrack (image, r); break;
-        case Recipe::sliderThumb:     paintSliderThumb (image, r); break;
-        case Recipe::valueThumb:      paintValueThumb (image, r); break;
-        case Recipe::rangeBar:        paintRangeBar (image, r); break;
-        case Recipe::rangeThumb:      paintRangeThumb (image, r); break;
-        case Recipe::focusHighlight:  paintFocusHighlight (image, r); break;
-        case Recipe::comboArrow:      paintComboArrow (image, r); break;
-        case Recipe::wideComboButton: paintWideComboButton (image, r); break;
-        case Recipe::scrollButton:    paintScrollButton (image, r); break;
-        case Recipe::scrollTrack:     paintScrollTrack (image, r); break;
-        case Recipe::scrollThumb:     paintScrollThumb (image, r); break;
-        case Recipe::appIcon:         paintAppIcon (image, r); break;
-        case Recipe::stripButton:     paintStripButton (image, r); break;
-        case Recipe::separator:       paintSeparator (image, r); break;
-        case Recipe::cardPicture:     paintCardPicture (image, r); break;
-        case Recipe::panelButton:     paintPanelButton (image, r); break;
-        case Recipe::checkBox:        paintCheckBox (image, r); break;
-        case Recipe::windowFrame:
-        case Recipe::cardPanelFrame:
-        case Recipe::settingsPanelFrame:
-        case Recipe::alertFrame:
-        case Recipe::progressBar:
-        default:                      jassertfalse; break;
+        jassertfalse;
+        return painted;
     }
 
-    return image;
+    recipe->paintImage (painted, image);
+
+    if (recipe->findShape == nullptr)
+        return painted;
+
+    // Whatever the painter drew outside the shape (a glow, a shadow) would lie in another shape's
+    // hit area: only the shape itself, with smoothed edges, is kept.
+    auto kept = blankImage (image.width, image.height);
+    Graphics g (kept);
+    g.reduceClipRegion (getShapeOutline (image));
+    g.drawImageAt (painted, 0, 0);
+    return kept;
 }

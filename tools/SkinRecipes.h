@@ -2,35 +2,9 @@
 
 #include <juce_graphics/juce_graphics.h>
 
-#include <vector>
+#include <initializer_list>
 
-/** The drawing routine of a skin image. The pieces of one frame share a recipe. */
-enum class Recipe
-{
-    windowFrame,
-    titleButton,
-    sliderTrack,
-    sliderThumb,
-    valueThumb,
-    rangeBar,
-    rangeThumb,
-    focusHighlight,
-    comboArrow,
-    wideComboButton,
-    progressBar,
-    scrollButton,
-    scrollTrack,
-    scrollThumb,
-    appIcon,
-    stripButton,
-    cardPanelFrame,
-    settingsPanelFrame,
-    separator,
-    cardPicture,
-    panelButton,
-    checkBox,
-    alertFrame
-};
+class SkinShapeBox;
 
 /** Which piece, glyph or direction of a recipe an image is. */
 enum class Part
@@ -45,7 +19,9 @@ enum class Part
     // slider thumbs
     leftHand, rightHand, minimum, maximum,
     // menu-strip glyphs and pictures
-    sync, exportData, importData, save, load, effectBrowser, settings
+    sync, exportData, importData, save, load, effectBrowser, settings,
+    // the shapes of a shared box, in the box's own order
+    segment1, segment2, segment3, segment4, segment5
 };
 
 enum class State
@@ -60,25 +36,27 @@ enum class Accent
     ui, alarm, isolate, scene, sceneBlue, release, xpad
 };
 
+/** The colour of the unit's body, which the effect panel's background follows. */
+enum class BodyColour
+{
+    black, white, platinum
+};
+
+/** One image of the list, with the variant of its line filled in: what a painter draws. */
 struct SkinImageRecipe
 {
-    const char* id;
-    int width, height;
-    Recipe recipe;
-    Part part;
-    State state;
-    Accent accent;
-    const char* role;
+    juce::String id;
+    int width = 0, height = 0;
+    juce::String recipe;
+    Part part = Part::whole;
+    State state = State::normal;
+    BodyColour body = BodyColour::black;    // the first colour for pictures that do not follow it
+    Accent accent = Accent::ui;
+    juce::String role;
+    int maskOf = -1;                        // a hit mask: the index of the first image of its artwork line
+    int line = -1;                          // the list line it comes from
+    int variant = -1;                       // its variant within that line's set, -1 for a one-image line
 };
-
-inline constexpr SkinImageRecipe skinImageRecipes[] = {
-#define SKIN_IMAGE(id, w, h, recipe, part, state, accent, role) \
-    { #id, w, h, Recipe::recipe, Part::part, State::state, Accent::accent, role },
-#include "assets/SkinImageList.inc"
-#undef SKIN_IMAGE
-};
-
-inline constexpr int numSkinImageRecipes = (int) (sizeof (skinImageRecipes) / sizeof (skinImageRecipes[0]));
 
 //==============================================================================
 /** Where the pieces of a sliced picture lie: the picture is drawn whole on a canvas whose columns and
@@ -98,14 +76,61 @@ struct SliceGrid
 /** True for the nine frame pieces (topLeft .. bottomRight). */
 bool isSlicePart (Part part) noexcept;
 
-/** The grid of a sliced recipe, from the sizes its pieces have in the list. Fails with a message when
-    pieces of one column differ in width, pieces of one row differ in height, or the pieces of a frame
-    do not stand one after the other in reading order. */
-juce::Result findSliceGrid (Recipe recipe, SliceGrid& grid);
+//==============================================================================
+/** One shape of a shared box: what a shaped image shows and its hit mask is made from. */
+struct SkinShape
+{
+    const SkinShapeBox* box = nullptr;
+    int index = -1;
+};
 
-/** Draws one image of the list at its listed size; pieces of sliced pictures are cut from
-    renderSlicedPicture instead. */
-juce::Image renderSkinImage (const SkinImageRecipe& recipe);
+/** A drawing routine that the list names in its recipe column. Exactly one of the painters is set. */
+struct SkinRecipe
+{
+    using PaintImage = void (*) (juce::Image&, const SkinImageRecipe&);
+    using PaintSliced = void (*) (juce::Image&, const SliceGrid&);
+    using FindShape = SkinShape (*) (const SkinImageRecipe&);
 
-/** The whole picture of a sliced recipe (used for the pieces and for the contact sheet). */
-juce::Image renderSlicedPicture (Recipe recipe, const SliceGrid& grid);
+    /** Draws each image at its listed size. */
+    static SkinRecipe image (const char* name, PaintImage paint) { return { name, paint, nullptr, nullptr }; }
+
+    /** Draws the whole picture that the listed frame pieces are cut from. */
+    static SkinRecipe sliced (const char* name, PaintSliced paint) { return { name, nullptr, paint, nullptr }; }
+
+    /** Draws each image as one shape of a shared box: the generator keeps the painting inside that
+        shape, and the hit masks of these images are made from the same shape. */
+    static SkinRecipe shaped (const char* name, PaintImage paint, FindShape shape) { return { name, paint, nullptr, shape }; }
+
+    const char* name;
+    PaintImage paintImage;
+    PaintSliced paintSliced;
+    FindShape findShape;
+};
+
+/** Each painter file adds its recipes to the generator's table with one of these (a file-scope
+    object), so a new painter file needs no edit anywhere else. */
+struct SkinRecipeRegistration
+{
+    SkinRecipeRegistration (std::initializer_list<SkinRecipe> recipes);
+};
+
+/** Fails when two registrations use one name (the list could not tell them apart). */
+juce::Result checkSkinRecipes();
+
+/** The registered recipe of a name, or null. */
+const SkinRecipe* findSkinRecipe (const juce::String& name);
+
+/** The shape of a shared box that an image (or a hit mask) shows; no box for other recipes. */
+SkinShape findSkinShape (const SkinImageRecipe& image);
+
+/** The shape that a shaped image shows, in the image's own coordinates (an empty path when its recipe
+    has no shape). Painters of shaped recipes draw from this. */
+juce::Path getShapeOutline (const SkinImageRecipe& image);
+
+//==============================================================================
+/** Draws one image that is not a frame piece: an image recipe at its listed size, a shaped one kept
+    inside its shape, a hit mask opaque exactly on the pixels whose centres its artwork's shape owns. */
+juce::Image renderSkinImage (const SkinImageRecipe& image);
+
+/** The whole picture of a sliced recipe (cut into the pieces, and shown whole on the contact sheet). */
+juce::Image renderSlicedPicture (const juce::String& recipe, const SliceGrid& grid);
