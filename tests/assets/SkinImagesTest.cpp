@@ -199,3 +199,27 @@ TEST (SkinImages, StretchedOnePixelPiecesKeepFullColourToTheirEdges)
     EXPECT_EQ (canvas.getPixelAt (39, 59), juce::Colours::cyan);
     EXPECT_EQ (canvas.getPixelAt (2, 4).getAlpha(), 0);
 }
+
+TEST (SkinImages, AVariantOfALineIsFoundThroughItsSet)
+{
+    EXPECT_EQ (SkinImageSets::panelButton[SkinButtonState::over], SkinImageId::panelButtonOver);
+    EXPECT_EQ (SkinImageSets::checkBox[SkinCheckState::tickedDisabled], SkinImageId::checkBoxTickedDisabled);
+    EXPECT_EQ (SkinImageSets::stripSync[SkinPressState::down], SkinImageId::stripSyncDown);
+    EXPECT_EQ (SkinImageSets::sceneEffect10.size, 4);
+
+    // The body colours in the order of the body-colour index, each its own picture.
+    const juce::String names[] { "bodyBlack", "bodyWhite", "bodyPlatinum" };
+    juce::Image bodies[3];
+
+    for (int colour = 0; colour < 3; ++colour)
+    {
+        const auto id = SkinImageSets::body[(SkinBodyColour) colour];
+        EXPECT_EQ (juce::String (SkinImages::getInfo (id).name), names[colour]);
+        bodies[colour] = SkinImages::get (id);
+        ASSERT_TRUE (bodies[colour].isValid());
+    }
+
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 3; ++b)
+            EXPECT_GT (channelDistance (bodies[a].getPixelAt (455, 235), bodies[b].getPixelAt (455, 235)), 40) << names[a] << " and " << names[b];
+}
