@@ -333,6 +333,20 @@ constexpr LocalisedText messageTexts[] = {
       u8"儲存失敗。",
       u8"저장에 실패했습니다.",
       u8"保存に失敗しました。" },
+
+    // confirmReplaceFile: asked once the saved name has its ".RSD", whenever that file exists
+    { u8"A file named “%s” already exists. Replace it?",
+      u8"Un fichier nommé «\u00A0%s\u00A0» existe déjà. Le remplacer\u00A0?",
+      u8"Eine Datei mit dem Namen „%s“ ist bereits vorhanden. Soll sie ersetzt werden?",
+      u8"Ya existe un archivo llamado «%s». ¿Desea reemplazarlo?",
+      u8"Esiste già un file denominato «%s». Sostituirlo?",
+      u8"Er bestaat al een bestand met de naam “%s”. Wilt u het vervangen?",
+      u8"Файл с именем «%s» уже существует. Заменить его?",
+      u8"Já existe um ficheiro com o nome «%s». Pretende substituí-lo?",
+      u8"名为“%s”的文件已存在。是否替换？",
+      u8"名為「%s」的檔案已存在。是否取代？",
+      u8"이름이 “%s”인 파일이 이미 있습니다. 바꾸시겠습니까?",
+      u8"「%s」という名前のファイルが既に存在します。置き換えますか？" },
 };
 
 static_assert (std::size (messageTexts) == (size_t) UserMessage::numMessages,

@@ -28,6 +28,7 @@ enum class UserMessage
     updateSettingCompleted,     // "Update Setting completed."
     updateSettingFailed,        // "Update Setting failed."
     savingFailed,               // "Saving has failed."
+    confirmReplaceFile,         // "A file named “%s” already exists. Replace it?"
     numMessages
 };
 

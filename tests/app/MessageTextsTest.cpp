@@ -68,6 +68,7 @@ TEST (MessageTexts, EnglishColumnInTheCoresOrder)
         u8"Update Setting completed.",
         u8"Update Setting failed.",
         u8"Saving has failed.",
+        u8"A file named “%s” already exists. Replace it?",
     };
 
     ASSERT_EQ (std::size (englishColumn), (size_t) UserMessage::numMessages);
