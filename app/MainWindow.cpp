@@ -5,9 +5,14 @@
 #include "app/ContentComp.h"
 #include "app/ContentLayout.h"
 #include "app/ContentView.h"
+#include "app/DialogFileChoosers.h"
 #include "app/MainView.h"
+#include "app/Manuals.h"
 #include "app/MenuView.h"
 #include "app/MessageTexts.h"
+#include "app/MusicLibraryLauncher.h"
+#include "app/ProcessLauncher.h"
+#include "app/SyncCommand.h"
 #include "app/WindowStacking.h"
 #include "widgets/CustomLookAndFeel.h"
 #include "assets/SkinImages.h"
@@ -35,7 +40,9 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     : juce::DocumentWindow (ApplicationInfo::windowTitle(), juce::Colour (0xff16171a), juce::DocumentWindow::allButtons),
       current (currentDocument),
       lastSent (lastSentDocument),
-      pointer (pointerState)
+      pointer (pointerState),
+      fileChoosers (std::make_unique<DialogFileChoosers>()),
+      programStarter (std::make_unique<ProcessLauncher>())
 {
     resetDeviceSettings (current, false);
     resetDeviceSettings (lastSent, false);
@@ -236,19 +243,12 @@ bool MainWindow::keyPressed (const juce::KeyPress& key, juce::Component*)
 //==============================================================================
 void MainWindow::closeMenus()
 {
-    for (auto& panel : openPanels)
-    {
-        if (panel != nullptr)
-        {
-            menuView->removePanel (panel.get());
-            panel.reset();
-        }
-    }
+    overlayPanels.closeAll();
 }
 
 juce::Component* MainWindow::getOpenPanel (PanelKind kind) const noexcept
 {
-    return juce::isPositiveAndBelow ((int) kind, 3) ? openPanels[(size_t) kind].get() : nullptr;
+    return overlayPanels.get (kind);
 }
 
 int MainWindow::showAlert (const LocalisedText& text, AlertKind kind)
@@ -369,18 +369,88 @@ bool MainWindow::performCommand (juce::CommandID commandID)
 
         case CommandTable::undo:            undo();                         return true;
         case CommandTable::redo:            redo();                         return true;
-        case CommandTable::sync:            setSyncOn (! isSyncOn());       return true;
         case CommandTable::updateSetting:   updateSetting();                return true;
         case CommandTable::version:         showVersion();                  return true;
 
+        case CommandTable::load:                documentCommands().load();                  return true;
+        case CommandTable::save:                documentCommands().save();                  return true;
+        case CommandTable::loadDefaultSettings: documentCommands().loadDefaultSettings();   return true;
+        case CommandTable::sync:                SyncCommand::toggle (menuButtons, editController); return true;
+
+        case CommandTable::settings:        overlayPanels.toggle (PanelKind::settingsPanel);    return true;
+        case CommandTable::importData:      overlayPanels.toggle (PanelKind::importPanel);      return true;
+        case CommandTable::exportData:      overlayPanels.toggle (PanelKind::exportPanel);      return true;
+
+        case CommandTable::launchMirocrate:
+            MusicLibraryLauncher (*fileChoosers, *programStarter).launch (lastMirocratePath);
+            return true;
+
         default:
-            return false;
+            break;
     }
+
+    const int manualLanguage = commandID - CommandTable::firstManual;
+    if (juce::isPositiveAndBelow (manualLanguage, numUiLanguages))
+    {
+        Manuals::open (manualLanguage, Manuals::programFolder(), *programStarter);
+        return true;
+    }
+
+    return false;
 }
 
 void MainWindow::toggleEffectBrowser()
 {
     effectBrowser.setVisible (! effectBrowser.isVisible());
+}
+
+//==============================================================================
+DocumentCommands MainWindow::documentCommands()
+{
+    return { current, editController, samplerModified, lastFilePath, *this, *fileChoosers };
+}
+
+void MainWindow::setFileChoosers (std::unique_ptr<FileChoosers> choosers)
+{
+    if (choosers != nullptr)
+        fileChoosers = std::move (choosers);
+}
+
+void MainWindow::setProgramStarter (std::unique_ptr<ProgramStarter> starter)
+{
+    if (starter != nullptr)
+        programStarter = std::move (starter);
+}
+
+bool MainWindow::askQuestion (UserMessage message, const juce::StringArray& fill)
+{
+    // Load Default Settings asks with the style whose OK reports 3.
+    const int style = message == UserMessage::confirmLoadDefaults ? CustomAlertWindow::loadDefaultsStyle
+                                                                   : CustomAlertWindow::messageStyle;
+    const auto text = fillPlaceholders (messageText (message)[language], fill);
+    return showAlertText (text, AlertKind::question, style) == 0;
+}
+
+std::unique_ptr<OverlayPanel> MainWindow::createPanel (PanelKind)
+{
+    // The Export, Import and Settings panels are built here, with this window as the listener of
+    // their buttons, once their controls exist; until then the commands open nothing.
+    return nullptr;
+}
+
+PanelValues MainWindow::getPanelValues (PanelKind kind)
+{
+    return PanelValues::forPanel (kind, getSettingsToStore());
+}
+
+void MainWindow::showPanel (juce::Component& panel)
+{
+    menuView->addPanel (&panel, 1);
+}
+
+void MainWindow::hidePanel (juce::Component& panel)
+{
+    menuView->removePanel (&panel);
 }
 
 //==============================================================================

@@ -8,9 +8,13 @@
 #include "SettingsHistory.h"
 #include "UserMessage.h"
 #include "app/CustomAlertWindow.h"
+#include "app/DocumentCommands.h"
+#include "app/FileChoosers.h"
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
+#include "app/OverlayPanels.h"
 #include "app/PointerState.h"
+#include "app/ProgramStarter.h"
 #include "app/SettingsStore.h"
 #include "editor/Body.h"
 #include "editor/EffectBrowser.h"
@@ -35,12 +39,13 @@ class MenuView;
 class MainWindow : public juce::DocumentWindow,
                    public juce::Button::Listener,
                    public juce::KeyListener,
-                   public DocumentFileHost,
+                   public DocumentCommandsHost,
                    public EditControllerHost,
-                   public MidiLinkHost
+                   public MidiLinkHost,
+                   public OverlayPanels::Host
 {
 public:
-    enum PanelKind { exportPanel = 0, importPanel = 1, settingsPanel = 2 };
+    using PanelKind = ::PanelKind;
 
     /** Builds every window and control and resets both documents to the factory defaults. The window
         is on the desktop but hidden; the application sizes, places and shows it. */
@@ -147,6 +152,27 @@ public:
     void toggleEffectBrowser();
 
     //==============================================================================
+    // The menu commands' flows run on these; tests put in their own to run without dialogs and
+    // without starting anything.
+    void setFileChoosers (std::unique_ptr<FileChoosers> choosers);
+    void setProgramStarter (std::unique_ptr<ProgramStarter> starter);
+
+    const juce::String& getLastFilePath() const noexcept        { return lastFilePath; }
+    const juce::String& getLastMirocratePath() const noexcept   { return lastMirocratePath; }
+
+    /** The Export, Import and Settings panels. */
+    OverlayPanels& getOverlayPanels() noexcept      { return overlayPanels; }
+
+    // DocumentCommandsHost
+    bool askQuestion (UserMessage message, const juce::StringArray& fill) override;
+
+    // OverlayPanels::Host
+    std::unique_ptr<OverlayPanel> createPanel (PanelKind kind) override;
+    PanelValues getPanelValues (PanelKind kind) override;
+    void showPanel (juce::Component& panel) override;
+    void hidePanel (juce::Component& panel) override;
+
+    //==============================================================================
     juce::ApplicationCommandManager& getCommandManager() noexcept   { return commandManager; }
     MenuButtons& getMenuButtons() noexcept          { return menuButtons; }
     LineBrowser& getLineBrowser() noexcept          { return lineBrowser; }
@@ -177,6 +203,7 @@ public:
 
 private:
     void createMidiLink();
+    DocumentCommands documentCommands();
 
     DeviceSettings& current;
     DeviceSettings& lastSent;
@@ -206,7 +233,9 @@ private:
 
     EditController editController { current, lastSent, *this };
     std::unique_ptr<MidiThread> midiLink;
-    std::unique_ptr<juce::Component> openPanels[3];
+    OverlayPanels overlayPanels { *this };
+    std::unique_ptr<FileChoosers> fileChoosers;
+    std::unique_ptr<ProgramStarter> programStarter;
     CustomAlertWindow* openAlert = nullptr;     // owned by the showAlertText call that waits for it
 
     bool browserWasVisible = false, samplerWasVisible = false;

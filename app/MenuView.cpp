@@ -36,13 +36,13 @@ void MenuView::resized()
     owner.getMenuButtons().setTopLeftPosition (place.menuStrip);
     owner.getLineBrowser().setTopLeftPosition (place.breadcrumb);
 
-    if (auto* panel = owner.getOpenPanel (MainWindow::exportPanel))
+    if (auto* panel = owner.getOpenPanel (PanelKind::exportPanel))
         panel->setTopLeftPosition (place.exportPanel);
 
-    if (auto* panel = owner.getOpenPanel (MainWindow::importPanel))
+    if (auto* panel = owner.getOpenPanel (PanelKind::importPanel))
         panel->setTopLeftPosition (place.importPanel);
 
-    if (auto* panel = owner.getOpenPanel (MainWindow::settingsPanel))
+    if (auto* panel = owner.getOpenPanel (PanelKind::settingsPanel))
         panel->setTopLeftPosition (place.settingsPanel);
 }
 

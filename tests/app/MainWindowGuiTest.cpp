@@ -190,9 +190,11 @@ TEST_F (MainWindowGuiTest, EditsGoThroughTheWindowsCommandsAndComeBackOnUndo)
     ASSERT_TRUE (window->performCommand (CommandTable::redo));
     EXPECT_EQ (current->scene[spiralUp][1], 2);
 
+    // Without a unit the Sync button is disabled, and its command does nothing either.
     EXPECT_FALSE (window->isSyncOn());
-    window->performCommand (CommandTable::sync);
-    EXPECT_TRUE (window->isSyncOn());
+    EXPECT_TRUE (window->performCommand (CommandTable::sync));
+    EXPECT_FALSE (window->isSyncOn());
+    window->setSyncOn (true);
     EXPECT_TRUE (window->getMenuButtons().isSyncOn());
     EXPECT_FALSE (window->sendSettingsToDevice (true)) << "nothing to send to without a unit";
     EXPECT_TRUE (window->isDocumentModified());
