@@ -8,7 +8,7 @@ BUILD_TYPE="${BUILD_TYPE:-Release}"
 
 PACKAGES=(juce-modules-source build-essential cmake ninja-build pkg-config libgtest-dev
           xvfb xauth x11-apps x11-utils strace imagemagick ccache fonts-dejavu-core fonts-noto-cjk
-          sndfile-programs sox)
+          sndfile-programs sox xdotool xdg-utils)
 
 install_missing_packages()
 {

@@ -1,0 +1,87 @@
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
+#include "app/FileChoosers.h"
+#include "app/MainWindow.h"
+#include "app/ProcessLauncher.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+/** Counts how often each chooser was asked for, and cancels every one. */
+struct CountingChoosers : FileChoosers
+{
+    int opens = 0, saves = 0;
+
+    juce::File chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&) override { ++opens; return {}; }
+    juce::File chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { ++saves; return {}; }
+};
+
+/** Real key strokes, sent through the X server to the window that has the input focus. */
+class CommandKeysGuiTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE (ProcessLauncher::findExecutable ("xdotool"), juce::File()) << "xdotool is needed to type keys";
+
+        window = std::make_unique<MainWindow> (*current, *lastSent, pointer);
+        auto counting = std::make_unique<CountingChoosers>();
+        choosers = counting.get();
+        window->setFileChoosers (std::move (counting));
+        window->setBounds (40, 30, 1024, 738);
+        window->setVisible (true);
+        window->toFront (true);
+        pumpMessages (100);
+    }
+
+    void TearDown() override { window.reset(); }
+
+    /** Focuses a window as the user would by clicking it, then types the keys; the message loop
+        runs meanwhile, so the program takes the keys as they come. */
+    void typeInto (juce::Component& target, const juce::String& keys)
+    {
+        const auto id = juce::String ((juce::uint64) (juce::pointer_sized_uint) target.getPeer()->getNativeHandle());
+
+        juce::ChildProcess xdotool;
+        ASSERT_TRUE (xdotool.start (juce::StringArray { "xdotool", "windowfocus", "--sync", id, "key", "--delay", "40", keys }));
+
+        for (int waited = 0; xdotool.isRunning() && waited < 5000; waited += 10)
+            pumpMessages (10);
+
+        EXPECT_FALSE (xdotool.isRunning());
+        EXPECT_EQ (xdotool.getExitCode(), 0u) << xdotool.readAllProcessOutput();
+        pumpMessages (200);
+    }
+
+    std::unique_ptr<DeviceSettings> current = createDeviceSettings();
+    std::unique_ptr<DeviceSettings> lastSent = createDeviceSettings();
+    PointerState pointer;
+    std::unique_ptr<MainWindow> window;
+    CountingChoosers* choosers = nullptr;
+};
+} // namespace
+
+TEST_F (CommandKeysGuiTest, CtrlSReachesSaveOnceFromTheMainWindow)
+{
+    typeInto (*window, "ctrl+s");
+    EXPECT_EQ (choosers->saves, 1);
+    EXPECT_EQ (choosers->opens, 0);
+
+    typeInto (*window, "ctrl+o");
+    EXPECT_EQ (choosers->saves, 1);
+    EXPECT_EQ (choosers->opens, 1);
+}
+
+TEST_F (CommandKeysGuiTest, TheSyncKeyDoesNothingWhileTheSyncButtonIsDisabled)
+{
+    // No unit on this machine: the button is disabled, and F2 must not switch it on behind it.
+    ASSERT_FALSE (window->getMenuButtons().isDeviceConnected());
+    typeInto (*window, "F2");
+    EXPECT_FALSE (window->isSyncOn());
+
+    // The same key with the unit there switches it on, so the key did reach the command.
+    window->getMenuButtons().setDeviceConnected (true);
+    typeInto (*window, "F2");
+    EXPECT_TRUE (window->isSyncOn());
+}
