@@ -1,5 +1,6 @@
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
+#include "app/CommandTable.h"
 #include "app/FileChoosers.h"
 #include "app/MainWindow.h"
 #include "app/ProcessLauncher.h"
@@ -12,9 +13,34 @@ namespace
 struct CountingChoosers : FileChoosers
 {
     int opens = 0, saves = 0;
+    juce::File saveAnswer;
 
     juce::File chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&) override { ++opens; return {}; }
-    juce::File chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { ++saves; return {}; }
+    juce::File chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { ++saves; return saveAnswer; }
+};
+
+/** Reads the alert that comes up, then answers it with a key. */
+struct AlertReader : private juce::Timer
+{
+    AlertReader (MainWindow& w, int keyToAnswer) : window (w), key (keyToAnswer) { startTimer (30); }
+    ~AlertReader() override { stopTimer(); }
+
+    void timerCallback() override
+    {
+        auto* alert = window.getOpenAlert();
+        if (alert == nullptr || alert->getPeer() == nullptr)
+            return;
+
+        stopTimer();
+        message = alert->getMessage();
+        okIdentifier = alert->getOkButton().getCommandID();
+        alert->getPeer()->handleKeyPress (key);
+    }
+
+    MainWindow& window;
+    juce::KeyPress key;
+    juce::String message;
+    int okIdentifier = 0;
 };
 
 /** Real key strokes, sent through the X server to the window that has the input focus. */
@@ -35,7 +61,11 @@ protected:
         pumpMessages (100);
     }
 
-    void TearDown() override { window.reset(); }
+    void TearDown() override
+    {
+        window->setLanguage (0);    // the skin's language is the program's, not only this window's
+        window.reset();
+    }
 
     /** Focuses a window as the user would by clicking it, then types the keys; the message loop
         runs meanwhile, so the program takes the keys as they come. */
@@ -84,4 +114,32 @@ TEST_F (CommandKeysGuiTest, TheSyncKeyDoesNothingWhileTheSyncButtonIsDisabled)
     window->getMenuButtons().setDeviceConnected (true);
     typeInto (*window, "F2");
     EXPECT_TRUE (window->isSyncOn());
+}
+
+TEST_F (CommandKeysGuiTest, SaveAndLoadDefaultSettingsAskInTheWindowsLanguage)
+{
+    const juce::TemporaryFile folder;
+    ASSERT_TRUE (folder.getFile().createDirectory());
+    const auto other = folder.getFile().getChildFile ("set.RSD");
+    ASSERT_TRUE (other.replaceWithText ("another document"));
+
+    window->setLanguage (1);
+    choosers->saveAnswer = folder.getFile().getChildFile ("set.txt");
+    {
+        AlertReader reader (*window, juce::KeyPress::escapeKey);
+        EXPECT_TRUE (window->performCommand (CommandTable::save));
+        EXPECT_EQ (reader.message, juce::String::fromUTF8 (u8"Un fichier nommé «\u00A0set.RSD\u00A0» existe déjà. Le remplacer\u00A0?"));
+    }
+    EXPECT_EQ (other.loadFileAsString(), "another document");
+    EXPECT_TRUE (window->getLastFilePath().isEmpty());
+
+    current->sceneLock = 1;
+    {
+        AlertReader reader (*window, juce::KeyPress::returnKey);
+        EXPECT_TRUE (window->performCommand (CommandTable::loadDefaultSettings));
+        EXPECT_EQ (reader.okIdentifier, 3);
+    }
+    EXPECT_EQ (current->sceneLock, 0);
+    EXPECT_EQ (lastSent->sceneLock, 1);
+    folder.getFile().deleteRecursively();
 }

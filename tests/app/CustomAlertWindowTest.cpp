@@ -12,7 +12,7 @@ namespace
 {
 using R = juce::Rectangle<int>;
 
-constexpr int english = 0, russian = 6, japanese = 11;
+constexpr int english = 0, french = 1, russian = 6, japanese = 11;
 
 struct RecordingListener : juce::Button::Listener
 {
@@ -194,14 +194,17 @@ TEST (CustomAlertWindow, DrawsTheMessageInTheTextAreaAndNothingForAnEmptyOne)
     EXPECT_EQ (differingPixels (without, with, { 0, 106, 550, 54 }), 0);
 }
 
-TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInformationAndTheVersion)
+TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInformationTheVersionAndAFrenchReplaceQuestion)
 {
     struct Case { int language; AlertKind kind; juce::String text; const char* file; };
 
     for (const auto& c : { Case { english, AlertKind::warning, messageText (UserMessage::selectorAtDefault)[english], "alert-en-warning.png" },
                            Case { japanese, AlertKind::question, messageText (UserMessage::confirmQuitUnsaved)[japanese], "alert-ja-question.png" },
                            Case { russian, AlertKind::information, messageText (UserMessage::portInUse)[russian], "alert-ru-information.png" },
-                           Case { english, AlertKind::information, versionMessage (english, "2.1.0", "1.02"), "alert-version.png" } })
+                           Case { english, AlertKind::information, versionMessage (english, "2.1.0", "1.02"), "alert-version.png" },
+                           Case { french, AlertKind::question,
+                                  fillPlaceholders (messageText (UserMessage::confirmReplaceFile)[french], { juce::String::fromUTF8 (u8"Soirée du samedi — set complet.RSD") }),
+                                  "alert-fr-replace.png" } })
     {
         SCOPED_TRACE (c.file);
         CustomAlertWindow alert (CustomAlertWindow::messageStyle, c.kind, c.text, nullptr, c.language);
