@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UserMessage.h"
 #include "app/AlertTextLayout.h"
+#include "core/UserMessage.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

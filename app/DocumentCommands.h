@@ -2,8 +2,8 @@
 
 #include "app/FileChoosers.h"
 #include "core/DeviceSettings.h"
-#include "core/DocumentFiles.h"
 #include "core/EditController.h"
+#include "core/transfer/DocumentFiles.h"
 #include "core/UserMessage.h"
 
 /** What the document commands need of the window besides what loading and saving files need. */

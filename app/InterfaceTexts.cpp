@@ -36,7 +36,7 @@ const LocalisedText& menuText (MenuName name) noexcept
 
 juce::String languageName (int language)
 {
-    return stringFromUtf8 (languageNames[(size_t) clampUiLanguage (language)]);
+    return LanguageTypefaces::nameOf (language);
 }
 
 juce::String bodyColorName (int mode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LocalisedText.h"
+#include "widgets/LanguageTypefaces.h"
 
 /** Menu and command names. They read the same English text in every language, so a shortcut or a
     menu path in a manual is the same whatever language the user picked. */
@@ -31,21 +32,12 @@ enum class MenuName
     empty table. */
 const LocalisedText& menuText (MenuName name) noexcept;
 
-/** Each language's name in its own language and script, in language order: what the language combo
-    box lists and what the manual commands are called. */
-inline constexpr std::array<std::string_view, numUiLanguages> languageNames {
-    u8"English", u8"Français", u8"Deutsch", u8"Español", u8"Italiano", u8"Nederlands",
-    u8"Русский", u8"Português", u8"简体中文", u8"繁體中文", u8"한국어", u8"日本語"
-};
-
-/** The name of a language; a value outside the twelve gives English, as everywhere else. */
+/** The name of a language in its own language and script; a value outside the twelve gives
+    English, as everywhere else. */
 juce::String languageName (int language);
 
-/** The typeface that alerts, menus and some labels use for each language. */
-inline constexpr LocalisedText uiFontNames {
-    "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana", "Verdana",
-    "MingLiU", "MingLiU", "Batang", "MS PGothic"
-};
+/** The typeface that alerts, menus and some labels use for each language; the skin owns the names. */
+inline constexpr LocalisedText uiFontNames { LanguageTypefaces::typefaceNames };
 
 /** The body-colour choices of the Settings panel, indexed by the body-colour mode (0 follows the unit). */
 inline constexpr std::array<std::string_view, 4> bodyColorNames { "Auto", "Black", "White", "Platinum" };

@@ -1,24 +1,12 @@
 #pragma once
 
+#include "widgets/UiLanguage.h"
+
 #include <juce_core/juce_core.h>
 
 #include <array>
 #include <string_view>
 #include <type_traits>
-
-/** The user-interface language: an index into every LocalisedText, in the order English, French,
-    German, Spanish, Italian, Dutch, Russian, Portuguese, Simplified Chinese, Traditional Chinese,
-    Korean, Japanese. */
-using UiLanguage = int;
-
-constexpr int numUiLanguages = 12;
-
-/** The language itself when it is one of the twelve, else English: a value read back from a settings
-    file or handed over by a caller may be anything, and English is always there to read. */
-constexpr UiLanguage clampUiLanguage (int language) noexcept
-{
-    return language >= 0 && language < numUiLanguages ? language : 0;
-}
 
 /** One text in all twelve languages, as UTF-8 built into the program.
 
@@ -31,6 +19,12 @@ struct LocalisedText
     template <typename... Texts, typename = std::enable_if_t<sizeof... (Texts) == numUiLanguages>>
     constexpr LocalisedText (const Texts&... texts) noexcept
         : entries { std::string_view (texts)... }
+    {
+    }
+
+    /** The entries of a table kept elsewhere, in language order. */
+    constexpr LocalisedText (const std::array<std::string_view, numUiLanguages>& texts) noexcept
+        : entries (texts)
     {
     }
 

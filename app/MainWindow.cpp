@@ -14,9 +14,8 @@
 #include "app/ProcessLauncher.h"
 #include "app/SyncCommand.h"
 #include "app/WindowStacking.h"
-#include "widgets/CustomLookAndFeel.h"
 #include "assets/SkinImages.h"
-#include "sampler/SampleWavInfo.h"
+#include "widgets/CustomLookAndFeel.h"
 
 namespace
 {
@@ -462,12 +461,6 @@ void MainWindow::buildTemporaryFiles()
 juce::File MainWindow::temporaryFileForSlot (int slotIndex)
 {
     return samplerWindow.getTemporaryFile (slotIndex);
-}
-
-int MainWindow::readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
-                                   bool readModelChunk, int* sampleRate)
-{
-    return ::readSampleWavInfo (file, loop, tempo, length, readModelChunk, sampleRate);
 }
 
 void MainWindow::refreshPanel()

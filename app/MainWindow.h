@@ -1,12 +1,5 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "DocumentFiles.h"
-#include "EditController.h"
-#include "MidiLinkHost.h"
-#include "MidiThread.h"
-#include "SettingsHistory.h"
-#include "UserMessage.h"
 #include "app/CustomAlertWindow.h"
 #include "app/DocumentCommands.h"
 #include "app/FileChoosers.h"
@@ -16,6 +9,13 @@
 #include "app/PointerState.h"
 #include "app/ProgramStarter.h"
 #include "app/SettingsStore.h"
+#include "core/DeviceSettings.h"
+#include "core/EditController.h"
+#include "core/MidiLinkHost.h"
+#include "core/MidiThread.h"
+#include "core/SettingsHistory.h"
+#include "core/transfer/DocumentFiles.h"
+#include "core/UserMessage.h"
 #include "editor/Body.h"
 #include "editor/EffectBrowser.h"
 #include "editor/LineBrowser.h"
@@ -190,8 +190,6 @@ public:
     // DocumentFileHost
     void buildTemporaryFiles() override;
     juce::File temporaryFileForSlot (int slotIndex) override;
-    int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
-                           bool readModelChunk, int* sampleRate) override;
     void refreshPanel() override;
     void samplesReloaded() override;
 

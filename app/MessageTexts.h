@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UserMessage.h"
 #include "app/LocalisedText.h"
+#include "core/UserMessage.h"
 
 /** The table of a message in all twelve languages. A value outside the enum (a programming error)
     gives an empty table rather than reading past the tables. */

@@ -102,7 +102,7 @@ void QZT7200ControlApplication::initialise (const juce::String&)
 
     bool samplesFound = true;
     if (stored.restoreDocument)
-        samplesFound = settings->restoreDocument (*currentDocument, *lastSentDocument, window);
+        samplesFound = settings->restoreDocument (*currentDocument, *lastSentDocument);
 
     window.refreshPanel();
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DeviceSettings.h"
 #include "app/MainWindow.h"
 #include "app/PointerState.h"
 #include "app/SettingsStore.h"
 #include "app/SystemQuitRequests.h"
+#include "core/DeviceSettings.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

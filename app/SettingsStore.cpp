@@ -1,9 +1,10 @@
 #include "app/SettingsStore.h"
 
-#include "DocumentXml.h"
-#include "FileChecks.h"
 #include "app/ApplicationInfo.h"
 #include "app/LocalisedText.h"
+#include "core/DocumentXml.h"
+#include "core/FileChecks.h"
+#include "core/transfer/DocumentFiles.h"
 
 namespace
 {
@@ -197,7 +198,7 @@ SettingsStore::PartOutcome SettingsStore::readDocumentPart (DeviceSettings& docu
     return PartOutcome::applied;
 }
 
-bool SettingsStore::restoreDocument (DeviceSettings& current, DeviceSettings& lastSent, DocumentFileHost& host) const
+bool SettingsStore::restoreDocument (DeviceSettings& current, DeviceSettings& lastSent) const
 {
     bool allSamplesFound = true;
 
@@ -206,7 +207,7 @@ bool SettingsStore::restoreDocument (DeviceSettings& current, DeviceSettings& la
         if (readDocumentPart (current, part) != PartOutcome::applied)
             continue;
 
-        allSamplesFound = DocumentFiles::loadSamplerWavFiles (current, juce::File(), host) && allSamplesFound;
+        allSamplesFound = DocumentFiles::loadSamplerWavFiles (current, juce::File()) && allSamplesFound;
         lastSent = current;
     }
 

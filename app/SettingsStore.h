@@ -1,7 +1,6 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "DocumentFiles.h"
+#include "core/DeviceSettings.h"
 
 #include <juce_data_structures/juce_data_structures.h>
 
@@ -102,7 +101,7 @@ public:
     /** The start-up restore of the last document: each stored part that reads is applied, the
         sample files its slots name are looked up at their stored paths, and the last-sent copy
         follows. Returns false when a sample file could not be found. */
-    bool restoreDocument (DeviceSettings& current, DeviceSettings& lastSent, DocumentFileHost& host) const;
+    bool restoreDocument (DeviceSettings& current, DeviceSettings& lastSent) const;
 
     juce::PropertiesFile& getPropertiesFile() noexcept     { return *properties; }
 

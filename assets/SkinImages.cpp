@@ -1,4 +1,4 @@
-#include "SkinImages.h"
+#include "assets/SkinImages.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 
 #include <cmath>
 #include <cstring>

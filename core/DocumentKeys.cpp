@@ -1,4 +1,4 @@
-#include "DocumentKeys.h"
+#include "core/DocumentKeys.h"
 
 namespace
 {

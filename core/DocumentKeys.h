@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 
 /** The XML element of one document value. The writer and the reader walk the same tables, so the
     element order, the value each element carries and its maximum cannot drift apart. */

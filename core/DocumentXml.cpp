@@ -1,6 +1,6 @@
-#include "DocumentXml.h"
+#include "core/DocumentXml.h"
 
-#include "DocumentKeys.h"
+#include "core/DocumentKeys.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 
 #include <juce_core/juce_core.h>
 

@@ -1,8 +1,8 @@
-#include "EditController.h"
+#include "core/EditController.h"
 
-#include "DocumentXml.h"
-#include "MidiThread.h"
-#include "SysExFrame.h"
+#include "core/DocumentXml.h"
+#include "core/MidiThread.h"
+#include "core/SysExFrame.h"
 
 EditController::EditController (DeviceSettings& currentDocument, DeviceSettings& lastSentDocument,
                                 EditControllerHost& hostToUse)

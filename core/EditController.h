@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "SettingsHistory.h"
-#include "UserMessage.h"
+#include "core/DeviceSettings.h"
+#include "core/SettingsHistory.h"
+#include "core/UserMessage.h"
 
 #include <juce_core/juce_core.h>
 

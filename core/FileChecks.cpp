@@ -1,4 +1,4 @@
-#include "FileChecks.h"
+#include "core/FileChecks.h"
 
 #include <sys/stat.h>
 

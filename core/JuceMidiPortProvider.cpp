@@ -1,4 +1,4 @@
-#include "JuceMidiPortProvider.h"
+#include "core/JuceMidiPortProvider.h"
 
 namespace
 {

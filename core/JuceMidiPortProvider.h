@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MidiPortProvider.h"
+#include "core/MidiPortProvider.h"
 
 /** The system's MIDI devices through juce::MidiOutput and juce::MidiInput.
 

@@ -1,7 +1,7 @@
-#include "MidiThread.h"
+#include "core/MidiThread.h"
 
-#include "DocumentXml.h"
-#include "JuceMidiPortProvider.h"
+#include "core/DocumentXml.h"
+#include "core/JuceMidiPortProvider.h"
 
 #include <chrono>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "MidiLinkHost.h"
-#include "MidiPortProvider.h"
-#include "SysExFrame.h"
+#include "core/DeviceSettings.h"
+#include "core/MidiLinkHost.h"
+#include "core/MidiPortProvider.h"
+#include "core/SysExFrame.h"
 
 #include <atomic>
 #include <juce_events/juce_events.h>

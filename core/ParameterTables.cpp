@@ -1,4 +1,4 @@
-#include "ParameterTables.h"
+#include "core/ParameterTables.h"
 
 namespace
 {

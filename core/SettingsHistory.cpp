@@ -1,4 +1,4 @@
-#include "SettingsHistory.h"
+#include "core/SettingsHistory.h"
 
 #include <cstring>
 #include <new>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 
 #include <memory>
 #include <vector>

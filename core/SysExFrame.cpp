@@ -1,4 +1,4 @@
-#include "SysExFrame.h"
+#include "core/SysExFrame.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

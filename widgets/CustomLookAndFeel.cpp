@@ -1,4 +1,4 @@
-#include "CustomLookAndFeel.h"
+#include "widgets/CustomLookAndFeel.h"
 
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/SliderLabelComp.h"
@@ -103,7 +103,7 @@ CustomLookAndFeel::~CustomLookAndFeel() = default;
 
 void CustomLookAndFeel::setUiLanguage (int language) noexcept
 {
-    uiLanguage = language >= 0 && language < LanguageTypefaces::numLanguages ? language : 0;
+    uiLanguage = language >= 0 && language < numUiLanguages ? language : 0;
 }
 
 int CustomLookAndFeel::getUiLanguage() noexcept

@@ -1,4 +1,4 @@
-#include "CustomPopupMenu.h"
+#include "widgets/CustomPopupMenu.h"
 
 using namespace juce;
 

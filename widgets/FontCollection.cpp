@@ -1,4 +1,4 @@
-#include "FontCollection.h"
+#include "widgets/FontCollection.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,4 +1,4 @@
-#include "LanguageComboLookAndFeel.h"
+#include "widgets/LanguageComboLookAndFeel.h"
 
 #include "widgets/LanguageTypefaces.h"
 

@@ -1,23 +1,27 @@
-#include "LanguageTypefaces.h"
+#include "widgets/LanguageTypefaces.h"
 
-#include "app/InterfaceTexts.h"
-
-static_assert (LanguageTypefaces::numLanguages == numUiLanguages);
+namespace
+{
+juce::String fromUtf8 (std::string_view text)
+{
+    return juce::String::fromUTF8 (text.data(), (int) text.size());
+}
+} // namespace
 
 juce::String LanguageTypefaces::typefaceNameFor (int language)
 {
-    return uiFontNames[language];
+    return fromUtf8 (typefaceNames[(size_t) clampUiLanguage (language)]);
 }
 
 juce::String LanguageTypefaces::nameOf (int language)
 {
-    return languageName (language);
+    return fromUtf8 (names[(size_t) clampUiLanguage (language)]);
 }
 
 int LanguageTypefaces::languageNamed (const juce::String& text)
 {
-    for (int i = 0; i < numLanguages; ++i)
-        if (text == languageName (i))
+    for (int i = 0; i < numUiLanguages; ++i)
+        if (text == nameOf (i))
             return i;
 
     return -1;

@@ -1,4 +1,4 @@
-#include "TypefaceResolver.h"
+#include "widgets/TypefaceResolver.h"
 
 namespace
 {

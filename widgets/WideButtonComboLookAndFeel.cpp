@@ -1,4 +1,4 @@
-#include "WideButtonComboLookAndFeel.h"
+#include "widgets/WideButtonComboLookAndFeel.h"
 
 using namespace juce;
 

@@ -1,14 +1,14 @@
 // Alerts on a real desktop (Xvfb): answers by key and by mouse, modality, place and stacking, two
 // alerts in a row, and the question asked before quitting with unsaved edits.
 
-#include "AppGuiTestSupport.h"
-#include "ImageCompare.h"
-#include "JuceTestPrinters.h"
-#include "XWindowStack.h"
 #include "app/CustomAlertWindow.h"
 #include "app/MainWindow.h"
 #include "app/MessageTexts.h"
 #include "app/QZT7200ControlApplication.h"
+#include "AppGuiTestSupport.h"
+#include "ImageCompare.h"
+#include "JuceTestPrinters.h"
+#include "XWindowStack.h"
 
 #include <gtest/gtest.h>
 

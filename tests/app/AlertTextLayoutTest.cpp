@@ -1,7 +1,7 @@
-#include "JuceTestPrinters.h"
 #include "app/AlertTextLayout.h"
 #include "app/CustomAlertWindow.h"
 #include "app/MessageTexts.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 

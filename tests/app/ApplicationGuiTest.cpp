@@ -1,12 +1,12 @@
-#include "TestDocuments.h"
-#include "AppGuiTestSupport.h"
-#include "JuceTestPrinters.h"
 #include "app/ContentComp.h"
 #include "app/ContentLayout.h"
 #include "app/ContentView.h"
 #include "app/MainView.h"
 #include "app/MenuView.h"
 #include "app/QZT7200ControlApplication.h"
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
+#include "TestDocuments.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -1,9 +1,9 @@
-#include "AppGuiTestSupport.h"
-#include "JuceTestPrinters.h"
 #include "app/CommandTable.h"
 #include "app/FileChoosers.h"
 #include "app/MainWindow.h"
 #include "app/ProcessLauncher.h"
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 

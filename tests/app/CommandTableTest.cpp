@@ -1,6 +1,6 @@
-#include "JuceTestPrinters.h"
 #include "app/ApplicationCommandTargetBase.h"
 #include "app/CommandTable.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 

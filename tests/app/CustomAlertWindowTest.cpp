@@ -1,9 +1,9 @@
 // The alert window without a display: its layout, the identifiers its buttons report, its keys,
 // the glyphs of every message in its typefaces, and snapshots of three alerts for review.
 
-#include "JuceTestPrinters.h"
 #include "app/CustomAlertWindow.h"
 #include "app/MessageTexts.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,11 +1,11 @@
-#include "JuceTestPrinters.h"
-#include "LinkTestHost.h"
-#include "SimulatedUnit.h"
-#include "TestDocuments.h"
 #include "app/DocumentCommands.h"
 #include "app/SyncCommand.h"
 #include "core/MidiThread.h"
 #include "core/SysExFrame.h"
+#include "JuceTestPrinters.h"
+#include "LinkTestHost.h"
+#include "SimulatedUnit.h"
+#include "TestDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,6 @@ struct RecordingWindow : DocumentCommandsHost, EditControllerHost
     void showAlert (UserMessage m, AlertKind) override          { alerts.push_back (m); }
     void buildTemporaryFiles() override                         {}
     juce::File temporaryFileForSlot (int) override              { return {}; }
-    int readSampleWavInfo (const juce::File&, int32_t*, int32_t*, double*, bool, int*) override { return 0; }
     void refreshPanel() override                                { ++refreshes; }
     void samplesReloaded() override                             {}
 

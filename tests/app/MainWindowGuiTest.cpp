@@ -1,12 +1,12 @@
-#include "AppGuiTestSupport.h"
-#include "XWindowStack.h"
-#include "JuceTestPrinters.h"
 #include "app/CommandTable.h"
 #include "app/ContentComp.h"
 #include "app/ContentView.h"
 #include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "app/MenuView.h"
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
+#include "XWindowStack.h"
 
 #include <gtest/gtest.h>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "JuceTestPrinters.h"
 #include "app/Manuals.h"
 #include "app/MusicLibraryLauncher.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 

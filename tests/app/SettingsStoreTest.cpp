@@ -1,25 +1,14 @@
-#include "TestDocuments.h"
-#include "DocumentKeys.h"
-#include "DocumentXml.h"
-#include "JuceTestPrinters.h"
 #include "app/SettingsStore.h"
+#include "core/DocumentKeys.h"
+#include "core/DocumentXml.h"
+#include "JuceTestPrinters.h"
+#include "TestDocuments.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
 
 namespace
 {
-/** The sampler's side of a restore: files are found, their chunks are not read. */
-struct QuietHost : DocumentFileHost
-{
-    void showAlert (UserMessage, AlertKind) override {}
-    void buildTemporaryFiles() override {}
-    juce::File temporaryFileForSlot (int) override { return {}; }
-    int readSampleWavInfo (const juce::File&, int32_t*, int32_t*, double*, bool, int*) override { return 0; }
-    void refreshPanel() override {}
-    void samplesReloaded() override {}
-};
-
 using TestDocuments::sameBytes;
 inline std::unique_ptr<DeviceSettings> factoryDocument() { return TestDocuments::resetDocument(); }
 
@@ -50,7 +39,6 @@ struct SettingsStoreTest : ::testing::Test
     juce::TemporaryFile folderHolder { juce::String(), juce::TemporaryFile::useHiddenFile };
     juce::File folder;
     juce::File settingsFile;
-    QuietHost host;
 
     void SetUp() override
     {
@@ -250,7 +238,7 @@ TEST_F (SettingsStoreTest, RestoresANonDefaultDocumentWithANonAsciiSamplePath)
     auto current = factoryDocument();
     auto lastSent = factoryDocument();
     SettingsStore store (settingsFile);
-    EXPECT_TRUE (store.restoreDocument (*current, *lastSent, host));
+    EXPECT_TRUE (store.restoreDocument (*current, *lastSent));
     EXPECT_TRUE (sameBytes (*current, *expected));
     EXPECT_TRUE (sameBytes (*lastSent, *current));
     EXPECT_EQ (getSlotPath (samplerSlot (*current, 5)), sample.getFullPathName());
@@ -258,7 +246,7 @@ TEST_F (SettingsStoreTest, RestoresANonDefaultDocumentWithANonAsciiSamplePath)
     // The same document with its sample gone: the slot is emptied and the restore says so.
     ASSERT_TRUE (sample.deleteFile());
     auto again = factoryDocument();
-    EXPECT_FALSE (store.restoreDocument (*again, *lastSent, host));
+    EXPECT_FALSE (store.restoreDocument (*again, *lastSent));
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*again, 5)));
     EXPECT_EQ (again->isolateLock, 1);
 }
@@ -277,7 +265,7 @@ TEST_F (SettingsStoreTest, AStoredPartIsTakenWholeOrNotAtAll)
     SettingsStore store (settingsFile);
     EXPECT_EQ (store.readDocumentPart (*current, 0), SettingsStore::PartOutcome::rejected);
     EXPECT_EQ (store.readDocumentPart (*current, 1), SettingsStore::PartOutcome::absent);
-    EXPECT_TRUE (store.restoreDocument (*current, *lastSent, host));
+    EXPECT_TRUE (store.restoreDocument (*current, *lastSent));
     EXPECT_TRUE (sameBytes (*current, *before));
     EXPECT_EQ (current->isolateLock, 0);
 

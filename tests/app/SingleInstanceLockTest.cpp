@@ -1,5 +1,5 @@
-#include "JuceTestPrinters.h"
 #include "app/SingleInstanceLock.h"
+#include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ImageCompare.h"
 #include "assets/SkinImages.h"
+#include "ImageCompare.h"
 
 #include <gtest/gtest.h>
 

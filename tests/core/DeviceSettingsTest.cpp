@@ -1,4 +1,4 @@
-#include "DeviceSettings.h"
+#include "core/DeviceSettings.h"
 #include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>

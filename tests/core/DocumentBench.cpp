@@ -1,7 +1,7 @@
 // Times the document format on a document with all 16 slots in use: the full text, its parse, and
 // the one-value difference that every commit builds. Prints medians as "name: value" lines.
-#include "DeviceSettings.h"
-#include "DocumentXml.h"
+#include "core/DeviceSettings.h"
+#include "core/DocumentXml.h"
 
 #include <juce_events/juce_events.h>
 

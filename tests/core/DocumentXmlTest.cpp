@@ -1,5 +1,5 @@
-#include "DocumentKeys.h"
-#include "DocumentXml.h"
+#include "core/DocumentKeys.h"
+#include "core/DocumentXml.h"
 #include "JuceTestPrinters.h"
 #include "TestDocuments.h"
 

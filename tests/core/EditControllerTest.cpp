@@ -1,8 +1,8 @@
-#include "DocumentXml.h"
-#include "EditController.h"
+#include "core/DocumentXml.h"
+#include "core/EditController.h"
+#include "core/MidiThread.h"
 #include "JuceTestPrinters.h"
 #include "LinkTestHost.h"
-#include "MidiThread.h"
 #include "SimulatedUnit.h"
 #include "TestDocuments.h"
 

@@ -1,6 +1,6 @@
 // The undo history when memory runs out: the global allocator is replaced so that allocations can
 // be made to fail on demand. A process of its own, since the replacement is global.
-#include "SettingsHistory.h"
+#include "core/SettingsHistory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // the undo history then holds and the median time of one commit; then commits with Sync on and a
 // connected (simulated) unit, whose time includes building and sending the difference. Prints
 // "name: value" lines.
-#include "DocumentKeys.h"
-#include "EditController.h"
+#include "core/DocumentKeys.h"
+#include "core/EditController.h"
+#include "core/MidiThread.h"
 #include "LinkTestHost.h"
-#include "MidiThread.h"
 #include "SimulatedUnit.h"
 
 #include <juce_events/juce_events.h>

@@ -1,8 +1,8 @@
-#include "DocumentKeys.h"
-#include "DocumentXml.h"
+#include "core/DocumentKeys.h"
+#include "core/DocumentXml.h"
+#include "core/MidiThread.h"
 #include "JuceTestPrinters.h"
 #include "LinkTestHost.h"
-#include "MidiThread.h"
 #include "SimulatedUnit.h"
 #include "TestDocuments.h"
 

@@ -1,5 +1,5 @@
+#include "core/MidiThread.h"
 #include "LinkTestHost.h"
-#include "MidiThread.h"
 #include "SimulatedUnit.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "JuceMidiPortProvider.h"
+#include "core/JuceMidiPortProvider.h"
+#include "core/MidiThread.h"
 #include "LinkTestHost.h"
-#include "MidiThread.h"
 
 #include <gtest/gtest.h>
 

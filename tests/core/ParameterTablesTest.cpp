@@ -1,4 +1,4 @@
-#include "ParameterTables.h"
+#include "core/ParameterTables.h"
 #include "JuceTestPrinters.h"
 
 #include <gtest/gtest.h>

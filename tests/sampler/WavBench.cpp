@@ -1,6 +1,6 @@
 // Times the making of one slot's file: 16 s at 48 kHz stereo from a 44.1 kHz source, as the sampler does
 // after every edit. Median of 5 builds for a 16-bit and for a 24-bit source.
-#include "sampler/SampleFileBuilder.h"
+#include "sampler/files/SampleFileBuilder.h"
 
 #include <algorithm>
 #include <chrono>

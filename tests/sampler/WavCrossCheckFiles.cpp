@@ -1,7 +1,7 @@
 // Writes sample files of every layout our writer produces into a folder, for other programs' readers
 // to judge (see wav_cross_check.sh). The RF64 file is sparse: its 4 GiB of silence take no disk space.
-#include "sampler/SampleFileBuilder.h"
-#include "sampler/WavAudioFormatWriterQzt.h"
+#include "sampler/files/SampleFileBuilder.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <cstdio>
 #include <unistd.h>

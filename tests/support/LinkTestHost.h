@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MidiLinkHost.h"
+#include "core/MidiLinkHost.h"
 
 #include <atomic>
 #include <chrono>

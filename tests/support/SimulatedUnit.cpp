@@ -1,7 +1,7 @@
 #include "SimulatedUnit.h"
 
-#include "DocumentXml.h"
-#include "SysExFrame.h"
+#include "core/DocumentXml.h"
+#include "core/SysExFrame.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "MidiPortProvider.h"
+#include "core/DeviceSettings.h"
+#include "core/MidiPortProvider.h"
 
 #include <functional>
 #include <juce_events/juce_events.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "DocumentKeys.h"
+#include "core/DeviceSettings.h"
+#include "core/DocumentKeys.h"
 
 #include <cstring>
 #include <memory>

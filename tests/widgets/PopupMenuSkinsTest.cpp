@@ -61,7 +61,7 @@ TEST (PopupMenuSkins, LanguageNamesAreDrawnInTheirOwnTypeface)
     CustomLookAndFeel skin;
     const skintest::ScopedDefaultLookAndFeel scope (skin);
 
-    for (int language = 0; language < LanguageTypefaces::numLanguages; ++language)
+    for (int language = 0; language < numUiLanguages; ++language)
     {
         const auto item = drawItem (skin, LanguageTypefaces::nameOf (language));
         ASSERT_FALSE (item.fonts.empty()) << language;
@@ -195,7 +195,7 @@ TEST (PopupMenuSkins, LanguageComboFollowsItsSelection)
     juce::ComboBox box;
     box.setBounds (0, 0, 131, 21);
 
-    for (int language = 0; language < LanguageTypefaces::numLanguages; ++language)
+    for (int language = 0; language < numUiLanguages; ++language)
         box.addItem (LanguageTypefaces::nameOf (language), language + 1);
 
     // The Settings panel re-applies the look after a change so that the box redraws.

@@ -80,7 +80,7 @@ public:
         valueBox.setSelectedId (1);
         languageBox.setLookAndFeel (&languageCombo);
 
-        for (int i = 0; i < LanguageTypefaces::numLanguages; ++i)
+        for (int i = 0; i < numUiLanguages; ++i)
             languageBox.addItem (LanguageTypefaces::nameOf (i), i + 1);
 
         languageBox.setSelectedItemIndex (11);

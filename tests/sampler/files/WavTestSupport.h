@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sampler/WavAudioFormatWriterQzt.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <cstdint>
 #include <functional>

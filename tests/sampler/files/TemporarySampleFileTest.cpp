@@ -1,7 +1,7 @@
+#include "sampler/files/SampleFileBuilder.h"
+#include "sampler/files/SampleWavInfo.h"
+#include "sampler/files/TemporarySampleFile.h"
 #include "WavTestSupport.h"
-#include "sampler/SampleFileBuilder.h"
-#include "sampler/SampleWavInfo.h"
-#include "sampler/TemporarySampleFile.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,9 +1,9 @@
-#include "SampleFileBuilder.h"
+#include "sampler/files/SampleFileBuilder.h"
 
-#include "FileChecks.h"
-#include "SampleGain.h"
-#include "SampleWavInfo.h"
-#include "WavAudioFormatWriterQzt.h"
+#include "core/FileChecks.h"
+#include "sampler/files/SampleGain.h"
+#include "sampler/files/SampleWavInfo.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <limits>
 #include <vector>

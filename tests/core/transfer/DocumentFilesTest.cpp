@@ -1,6 +1,7 @@
-#include "DocumentFiles.h"
-#include "DocumentXml.h"
+#include "core/DocumentXml.h"
+#include "core/transfer/DocumentFiles.h"
 #include "JuceTestPrinters.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -9,12 +10,11 @@
 
 namespace
 {
-/** Records what the document flows ask of the program; the sampler's files are plain files here. */
+/** Records what the document flows ask of the program; the sampler's temporary files are plain files here. */
 struct FakeHost : DocumentFileHost
 {
     std::vector<std::pair<UserMessage, AlertKind>> alerts;
     std::map<int, juce::File> temporaryFiles;
-    std::map<juce::String, std::pair<int32_t, int32_t>> chunks;   // path -> loop, tempo
     int builds = 0, refreshes = 0, reloads = 0;
 
     void showAlert (UserMessage m, AlertKind k) override { alerts.emplace_back (m, k); }
@@ -22,17 +22,6 @@ struct FakeHost : DocumentFileHost
     juce::File temporaryFileForSlot (int i) override { return temporaryFiles.count (i) ? temporaryFiles[i] : juce::File(); }
     void refreshPanel() override { ++refreshes; }
     void samplesReloaded() override { ++reloads; }
-
-    int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double*, bool readChunk, int*) override
-    {
-        auto it = chunks.find (file.getFullPathName());
-        if (readChunk && it != chunks.end())
-        {
-            if (loop != nullptr) *loop = it->second.first;
-            if (tempo != nullptr) *tempo = it->second.second;
-        }
-        return 0;
-    }
 
     UserMessage lastMessage() const { return alerts.empty() ? UserMessage::numMessages : alerts.back().first; }
 };
@@ -58,6 +47,20 @@ struct DocumentFilesTest : ::testing::Test
         auto f = folder.getChildFile (name);
         f.getParentDirectory().createDirectory();
         f.replaceWithText (content);
+        return f;
+    }
+
+    /** A short sample whose "qzt1" chunk carries the given loop flag and tempo, valid or not. */
+    juce::File makeSample (const juce::String& name, int32_t loop, int32_t tempo)
+    {
+        auto f = folder.getChildFile (name);
+        f.getParentDirectory().createDirectory();
+        {
+            WavAudioFormatWriterQzt writer (1, 16, loop, tempo, 48000.0, f.createOutputStream());
+            juce::AudioBuffer<float> silence (1, 64);
+            silence.clear();
+            writer.writeFromAudioSampleBuffer (silence, 0, 64);
+        }
         return f;
     }
 
@@ -118,7 +121,7 @@ TEST_F (DocumentFilesTest, FailedWritesAreReported)
 
 TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
 {
-    const auto kept = makeFile ("elsewhere/kept.wav", "k");
+    const auto kept = makeSample ("elsewhere/kept.wav", 7, 123456);    // values no slot may hold
     setSlotPath (samplerSlot (*document, 0), kept.getFullPathName());
     samplerSlot (*document, 0).start = 10;
     samplerSlot (*document, 0).end = 20;
@@ -130,10 +133,8 @@ TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
 
     const auto file = folder.getChildFile ("gig.RSD");
     file.replaceWithText (createSettingsText (*document, *document, {}));
-    const auto beside1 = makeFile ("gig/Sampler12.wav", "b");
-    const auto beside2 = makeFile ("gig/Sampler13.wav", "c");
-    host.chunks[kept.getFullPathName()] = { 7, 123456 };    // values no slot may hold
-    host.chunks[beside1.getFullPathName()] = { 1, 12800 };
+    const auto beside1 = makeSample ("gig/Sampler12.wav", 1, 12800);
+    const auto beside2 = makeFile ("gig/Sampler13.wav", "not a WAV file");
 
     resetDeviceSettings (*document, false);
     ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, file, host));
@@ -141,13 +142,15 @@ TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
     EXPECT_EQ (document->scene[spiralUp][12], 1);
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 0)), kept.getFullPathName());
     EXPECT_EQ (samplerSlot (*document, 0).start, 10);
-    EXPECT_EQ (samplerSlot (*document, 0).loop, 1);
+    EXPECT_EQ (samplerSlot (*document, 0).loop, 0);
     EXPECT_EQ (samplerSlot (*document, 0).tempo, 0);
 
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 1)), beside1.getFullPathName());
     EXPECT_EQ (samplerSlot (*document, 1).start, 0);
+    EXPECT_EQ (samplerSlot (*document, 1).loop, 1);
     EXPECT_EQ (samplerSlot (*document, 1).tempo, 12800);
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 2)), beside2.getFullPathName());
+    EXPECT_EQ (samplerSlot (*document, 2).loop, 0);
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 3)));
     EXPECT_EQ (samplerSlot (*document, 3).sampleRate, 48000);
 
@@ -240,7 +243,7 @@ TEST_F (DocumentFilesTest, SamplesWithoutADocumentAreOnlyLookedForWhereStored)
     ASSERT_EQ (::mkfifo (fifo.getFullPathName().toRawUTF8(), 0600), 0);
     setSlotPath (samplerSlot (*document, 7), fifo.getFullPathName());
 
-    EXPECT_FALSE (DocumentFiles::loadSamplerWavFiles (*document, juce::File(), host));
+    EXPECT_FALSE (DocumentFiles::loadSamplerWavFiles (*document, juce::File()));
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 4)), there.getFullPathName());
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 6)));
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 7)));

@@ -1,6 +1,6 @@
-#include "SampleWavInfo.h"
+#include "sampler/files/SampleWavInfo.h"
 
-#include "FileChecks.h"
+#include "core/FileChecks.h"
 
 #include <limits>
 

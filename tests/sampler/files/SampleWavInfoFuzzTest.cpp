@@ -1,6 +1,6 @@
+#include "sampler/files/SampleFileBuilder.h"
+#include "sampler/files/SampleWavInfo.h"
 #include "WavTestSupport.h"
-#include "sampler/SampleFileBuilder.h"
-#include "sampler/SampleWavInfo.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 #include "WavTestSupport.h"
-#include "sampler/WavAudioFormatWriterQzt.h"
 
 #include <array>
 #include <cstring>

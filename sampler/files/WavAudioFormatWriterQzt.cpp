@@ -1,4 +1,4 @@
-#include "WavAudioFormatWriterQzt.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 namespace
 {

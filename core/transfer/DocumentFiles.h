@@ -1,12 +1,12 @@
 #pragma once
 
-#include "DeviceSettings.h"
-#include "UserMessage.h"
+#include "core/DeviceSettings.h"
+#include "core/UserMessage.h"
 
 #include <juce_core/juce_core.h>
 
 /** What saving and loading "*.RSD" documents need from the rest of the program: alerts, the
-    sampler's temporary files and WAV check, and refreshing what shows the document. */
+    sampler's temporary files, and refreshing what shows the document. */
 class DocumentFileHost
 {
 public:
@@ -19,11 +19,6 @@ public:
 
     /** The prepared temporary file of a slot, or File() when the slot has none. */
     virtual juce::File temporaryFileForSlot (int slotIndex) = 0;
-
-    /** The sample WAV check; outputs may be null, loop and tempo are only written when the file
-        carries them and readModelChunk is set. */
-    virtual int readSampleWavInfo (const juce::File& file, int32_t* loop, int32_t* tempo, double* length,
-                                   bool readModelChunk, int* sampleRate) = 0;
 
     /** A loaded document replaced the values behind the effect panel. */
     virtual void refreshPanel() = 0;
@@ -52,5 +47,5 @@ namespace DocumentFiles
 
     /** Finds each used slot's sample at its stored path, else beside the document; a slot whose file
         is found nowhere is emptied and the result becomes false. documentFile may be File(). */
-    bool loadSamplerWavFiles (DeviceSettings& document, const juce::File& documentFile, DocumentFileHost& host);
+    bool loadSamplerWavFiles (DeviceSettings& document, const juce::File& documentFile);
 }

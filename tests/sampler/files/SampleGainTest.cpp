@@ -1,4 +1,4 @@
-#include "sampler/SampleGain.h"
+#include "sampler/files/SampleGain.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "TemporarySampleFile.h"
+#include "sampler/files/TemporarySampleFile.h"
 
-#include "SampleFileBuilder.h"
+#include "sampler/files/SampleFileBuilder.h"
 
 TemporarySampleFile::Outcome TemporarySampleFile::write (const juce::File& source, int32_t loop, int32_t tempo,
                                                          int startMs, int endMs, int gainIndex)

@@ -1,7 +1,8 @@
-#include "DocumentFiles.h"
+#include "core/transfer/DocumentFiles.h"
 
-#include "DocumentXml.h"
-#include "FileChecks.h"
+#include "core/DocumentXml.h"
+#include "core/FileChecks.h"
+#include "sampler/files/SampleWavInfo.h"
 
 namespace
 {
@@ -127,14 +128,14 @@ bool loadSettingsFile (DeviceSettings& document, const juce::File& file, Documen
     loaded.reset();
 
     host.refreshPanel();
-    const bool allRestored = loadSamplerWavFiles (document, file, host);
+    const bool allRestored = loadSamplerWavFiles (document, file);
     host.samplesReloaded();
     host.showAlert (allRestored ? UserMessage::loadingCompleted : UserMessage::someSamplesFailed,
                     AlertKind::information);
     return true;
 }
 
-bool loadSamplerWavFiles (DeviceSettings& document, const juce::File& documentFile, DocumentFileHost& host)
+bool loadSamplerWavFiles (DeviceSettings& document, const juce::File& documentFile)
 {
     bool allRestored = true;
 
@@ -174,7 +175,9 @@ bool loadSamplerWavFiles (DeviceSettings& document, const juce::File& documentFi
                 continue;
             }
 
-            host.readSampleWavInfo (file, &slot.loop, &slot.tempo, nullptr, true, nullptr);
+            // Only what the file really carries replaces the slot's loop and tempo; a file that fails the
+            // check keeps the slot as the document had it.
+            readSampleWavInfo (file, &slot.loop, &slot.tempo, nullptr, true, nullptr);
 
             // Whatever a file carries, the slot stays within what the document format can read back.
             slot.loop = juce::jlimit (0, 1, (int) slot.loop);

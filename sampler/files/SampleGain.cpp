@@ -1,4 +1,4 @@
-#include "SampleGain.h"
+#include "sampler/files/SampleGain.h"
 
 #include <cmath>
 

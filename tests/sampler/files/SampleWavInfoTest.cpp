@@ -1,5 +1,5 @@
+#include "sampler/files/SampleWavInfo.h"
 #include "WavTestSupport.h"
-#include "sampler/SampleWavInfo.h"
 
 #include <chrono>
 #include <fcntl.h>
