@@ -4,9 +4,9 @@
 
 class MainWindow;
 
-/** The command target that the main view, the effect browser window and the sampler window share:
-    the same commands, names and keys everywhere, and every handler acts on the main window. The
-    class that carries it sets the main-window pointer. */
+/** The program's command target: every command of the command table, with its name and keys, and
+    every handler acting on the main window. The main view carries it; the tool windows forward their
+    commands to it. The class that carries it sets the main-window pointer. */
 class ApplicationCommandTargetBase : public juce::ApplicationCommandTarget
 {
 public:

@@ -81,13 +81,16 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     menuView->addPanel (&menuButtons, 0);
     menuView->addPanel (&lineBrowser, 0);
 
-    // Every shortcut works from all three windows.
-    effectBrowser.setOwner (this);
-    samplerWindow.setOwner (this);
-    effectBrowser.addKeyListener (commandManager.getKeyMappings());
-    effectBrowser.getInnerComponent().addKeyListener (commandManager.getKeyMappings());
-    samplerWindow.addKeyListener (commandManager.getKeyMappings());
-    samplerWindow.getInnerComponent().addKeyListener (commandManager.getKeyMappings());
+    // Every shortcut and command works from all three windows; a closed tool window hands the front
+    // to the other one or to this window.
+    for (auto* tool : { static_cast<ToolWindow*> (&effectBrowser), static_cast<ToolWindow*> (&samplerWindow) })
+    {
+        tool->setCommandTarget (mainView);
+        tool->listenForKeys (*commandManager.getKeyMappings());
+    }
+
+    effectBrowser.setStacking (this, { &samplerWindow });
+    samplerWindow.setStacking (this, { &effectBrowser });
 
     createMidiLink();
     applyBodyColorMode();

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "app/ApplicationCommandTargetBase.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/ToolWindow.h"
 
 /** The effect browser: a small tool window beside the main window that shows the unit's effect
-    hierarchy as a tree. It carries the program's commands, so every shortcut works from it.
+    hierarchy as a tree.
 
     For now it holds its title, size, title bar, visibility and its place on the desktop; the tree
     goes into its content component.
 */
-class EffectBrowser : public juce::DocumentWindow,
-                      public ApplicationCommandTargetBase
+class EffectBrowser : public ToolWindow
 {
 public:
     static constexpr int windowWidth = 177, windowHeight = 467;
@@ -21,13 +18,7 @@ public:
     EffectBrowser();
     ~EffectBrowser() override;
 
-    void setOwner (MainWindow* owner) noexcept          { mainWindow = owner; }
-
-    /** The component inside the window that listens for command keys too. */
-    juce::Component& getInnerComponent() noexcept       { return tree; }
-
-    void closeButtonPressed() override;
-    int getDesktopWindowStyleFlags() const override;
+    juce::Component& getInnerComponent() noexcept override     { return tree; }
 
 private:
     juce::Component tree;

@@ -1,17 +1,10 @@
 #include "sampler/SamplerWindow.h"
 
-#include "app/MainWindow.h"
-#include "editor/EffectBrowser.h"
-
 SamplerWindow::SamplerWindow()
-    : juce::DocumentWindow ("Sampler Window", juce::Colour (230, 230, 230), juce::DocumentWindow::closeButton)
+    : ToolWindow ("Sampler Window", titleBarHeight)
 {
-    setTitleBarHeight (titleBarHeight);
     setContentNonOwned (&content, false);
     centreWithSize (windowWidth, windowHeight);
-
-    // Again, now that the style flags of this class apply: a tool window stays off the task bar.
-    addToDesktop (getDesktopWindowStyleFlags());
 }
 
 SamplerWindow::~SamplerWindow()
@@ -31,29 +24,4 @@ void SamplerWindow::createTemporaryFiles (bool reshow)
 juce::File SamplerWindow::getTemporaryFile (int) const
 {
     return {};
-}
-
-void SamplerWindow::closeButtonPressed()
-{
-    if (mainWindow != nullptr)
-    {
-        auto& browser = mainWindow->getEffectBrowser();
-
-        if (browser.isVisible())
-        {
-            browser.toFront (true);
-            mainWindow->toBehind (&browser);
-        }
-        else
-        {
-            mainWindow->toFront (true);
-        }
-    }
-
-    setVisible (false);
-}
-
-int SamplerWindow::getDesktopWindowStyleFlags() const
-{
-    return juce::DocumentWindow::getDesktopWindowStyleFlags() & ~juce::ComponentPeer::windowAppearsOnTaskbar;
 }
