@@ -12,7 +12,8 @@
 # no base module's code depends on a GUI module being available, so the two halves agree: the only
 # such tests in the base modules are an include of juce_graphics in juce_audio_devices.h and a
 # web-browser piece of juce_ApplicationBase.cpp that JUCE_WEB_BROWSER=0 leaves out either way.
-# juce_gui_basics does test for juce_gui_extra (XEmbed), which is why juce_gui_extra stays in.
+# juce_gui_basics does test for juce_gui_extra (XEmbed), which is why juce_gui_extra stays in. The test
+# juce_halves_agree (cmake/CheckJuceHalves.cmake) keeps an eye on this.
 find_package(PkgConfig REQUIRED)
 # Debian's "+ds" JUCE has its bundled codecs removed: link the system's own.
 pkg_check_modules(JUCE_BASE_SYSLIBS REQUIRED IMPORTED_TARGET zlib)
