@@ -40,9 +40,9 @@ juce::String categoryName (Category c)
 {
     switch (c)
     {
-        case Category::file: return menuText (MenuName::file)[0];
-        case Category::edit: return menuText (MenuName::edit)[0];
-        case Category::help: return menuText (MenuName::help)[0];
+        case Category::file: return menuText (MenuName::file)[UiLanguage::english];
+        case Category::edit: return menuText (MenuName::edit)[UiLanguage::english];
+        case Category::help: return menuText (MenuName::help)[UiLanguage::english];
     }
     return {};
 }
@@ -87,7 +87,7 @@ bool CommandTable::getCommandInfo (juce::CommandID id, juce::ApplicationCommandI
 {
     if (id >= firstManual && id < firstManual + numUiLanguages)
     {
-        result.setInfo (languageName (id - firstManual), {}, categoryName (Category::help), 0);
+        result.setInfo (languageName (clampUiLanguage (id - firstManual)), {}, categoryName (Category::help), 0);
         return true;
     }
 
@@ -96,7 +96,7 @@ bool CommandTable::getCommandInfo (juce::CommandID id, juce::ApplicationCommandI
         if (c.id != id)
             continue;
 
-        result.setInfo (menuText (c.name)[0], {}, categoryName (c.category), 0);
+        result.setInfo (menuText (c.name)[UiLanguage::english], {}, categoryName (c.category), 0);
 
         if (const auto key = keyPressFor (c.key); key.isValid())
             result.addDefaultKeypress (key.getKeyCode(), key.getModifiers());
@@ -109,7 +109,7 @@ bool CommandTable::getCommandInfo (juce::CommandID id, juce::ApplicationCommandI
 
 juce::StringArray CommandTable::menuBarNames()
 {
-    return { menuText (MenuName::file)[0], menuText (MenuName::edit)[0], menuText (MenuName::help)[0] };
+    return { menuText (MenuName::file)[UiLanguage::english], menuText (MenuName::edit)[UiLanguage::english], menuText (MenuName::help)[UiLanguage::english] };
 }
 
 juce::PopupMenu CommandTable::menuForIndex (int topLevelMenuIndex, juce::ApplicationCommandManager& manager)
@@ -123,7 +123,7 @@ juce::PopupMenu CommandTable::menuForIndex (int topLevelMenuIndex, juce::Applica
             menu.addCommandItem (&manager, save);
             menu.addCommandItem (&manager, settings);
             menu.addSeparator();
-            menu.addCommandItem (&manager, juce::StandardApplicationCommandIDs::quit, menuText (MenuName::quit)[0]);
+            menu.addCommandItem (&manager, juce::StandardApplicationCommandIDs::quit, menuText (MenuName::quit)[UiLanguage::english]);
             break;
 
         case 1:
@@ -139,7 +139,7 @@ juce::PopupMenu CommandTable::menuForIndex (int topLevelMenuIndex, juce::Applica
             for (int language = 0; language < numUiLanguages; ++language)
                 manuals.addCommandItem (&manager, firstManual + language);
 
-            menu.addSubMenu (menuText (MenuName::manual)[0], manuals);
+            menu.addSubMenu (menuText (MenuName::manual)[UiLanguage::english], manuals);
             break;
         }
 

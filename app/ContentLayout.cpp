@@ -1,5 +1,7 @@
 #include "app/ContentLayout.h"
 
+#include "editor/Body.h"
+
 juce::Rectangle<int> ContentLayout::centredMainWindow (juce::Rectangle<int> workArea)
 {
     return { workArea.getX() + workArea.getWidth() / 2 - mainWidth / 2,
@@ -45,5 +47,5 @@ int ContentLayout::menuViewHeightFor (int windowHeight, bool panelOpen)
 
 juce::Point<int> ContentLayout::panelPosition (int contentWidth, int contentHeight)
 {
-    return { (contentWidth - panelWidth) / 2, (contentHeight - panelHeight) / 2 };
+    return { (contentWidth - Body::centredWidth) / 2, (contentHeight - Body::centredHeight) / 2 };
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "widgets/CustomLookAndFeel.h"
+
 #include <juce_graphics/juce_graphics.h>
 
 /** Where the main window and its views put things, as plain arithmetic on the window's size. */
 class ContentLayout
 {
 public:
-    static constexpr int mainWidth = 1024, mainHeight = 738;
+    /** The main window's first size, which the skin's window background is drawn for. */
+    static constexpr int mainWidth = CustomLookAndFeel::windowBackgroundWidth;
+    static constexpr int mainHeight = CustomLookAndFeel::windowBackgroundHeight;
     static constexpr int minimumWidth = 740, minimumHeight = 643;
     static constexpr int maximumSize = 8192;
     static constexpr int titleBarHeight = 23, fullScreenTitleBarHeight = 26;
@@ -14,9 +18,6 @@ public:
     static constexpr int menuViewHeight = 115;      // the top strip; the scrolling content starts below it
     static constexpr int menuStripWidth = 716;
     static constexpr int breadcrumbWidth = 703;
-    static constexpr int panelWidth = 910, panelHeight = 585;   // the part of the effect panel that is centred
-
-    static constexpr int effectBrowserWidth = 177, effectBrowserHeight = 467;
 
     /** The main window at its first size, centred in the work area of its display. */
     static juce::Rectangle<int> centredMainWindow (juce::Rectangle<int> workArea);

@@ -66,7 +66,7 @@ void CustomAlertWindow::AlertButton::paintButton (juce::Graphics& g, bool, bool)
 
 //==============================================================================
 CustomAlertWindow::CustomAlertWindow (int alertStyle, AlertKind alertKind, const juce::String& text,
-                                      juce::Button::Listener* buttonListener, int language)
+                                      juce::Button::Listener* buttonListener, UiLanguage language)
     : juce::TopLevelWindow (ApplicationInfo::name, false),
       style (alertStyle),
       kind (alertKind),
@@ -122,7 +122,7 @@ juce::Rectangle<int> CustomAlertWindow::placeOver (juce::Rectangle<int> main, bo
     return screenArea.isEmpty() ? bounds : bounds.constrainedWithin (screenArea);
 }
 
-juce::Font CustomAlertWindow::messageFont (int language)
+juce::Font CustomAlertWindow::messageFont (UiLanguage language)
 {
     return resolved (LanguageTypefaces::fontFor (language, textArea.largestHeight));
 }

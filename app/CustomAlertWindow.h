@@ -2,6 +2,7 @@
 
 #include "app/AlertTextLayout.h"
 #include "core/UserMessage.h"
+#include "widgets/UiLanguage.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -49,7 +50,7 @@ public:
 
     /** A hidden alert, off the desktop. The message is shown in the typeface of the language. */
     CustomAlertWindow (int style, AlertKind kind, const juce::String& message,
-                       juce::Button::Listener* listener, int language);
+                       juce::Button::Listener* listener, UiLanguage language);
     ~CustomAlertWindow() override;
 
     /** Where an alert goes over the main window: centred across it and 178 pixels below its top (142
@@ -58,7 +59,7 @@ public:
                                            juce::Rectangle<int> screenArea = {});
 
     /** The font of the message in a language, resolved to an installed face. */
-    static juce::Font messageFont (int language);
+    static juce::Font messageFont (UiLanguage language);
 
     /** Puts the alert on the desktop at a place and shows it in front of every window with the
         keyboard focus. Whenever it comes to the front, each of the given tool windows that shows is

@@ -34,15 +34,17 @@ const LocalisedText& menuText (MenuName name) noexcept
     return localisedTableEntry (menuTexts, (size_t) name);
 }
 
-juce::String languageName (int language)
+juce::String languageName (UiLanguage language)
 {
     return LanguageTypefaces::nameOf (language);
 }
 
-juce::String bodyColorName (int mode)
+juce::String bodyColorName (BodyColorMode mode)
 {
-    if (mode < 0 || mode >= (int) bodyColorNames.size())
+    const auto index = static_cast<int> (mode);
+
+    if (index < 0 || index >= (int) bodyColorNames.size())
         return {};
 
-    return stringFromUtf8 (bodyColorNames[(size_t) mode]);
+    return stringFromUtf8 (bodyColorNames[(size_t) index]);
 }

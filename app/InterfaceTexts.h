@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LocalisedText.h"
+#include "core/BodyColor.h"
 #include "widgets/LanguageTypefaces.h"
 
 /** Menu and command names. They read the same English text in every language, so a shortcut or a
@@ -34,13 +35,14 @@ const LocalisedText& menuText (MenuName name) noexcept;
 
 /** The name of a language in its own language and script; a value outside the twelve gives
     English, as everywhere else. */
-juce::String languageName (int language);
+juce::String languageName (UiLanguage language);
 
 /** The typeface that alerts, menus and some labels use for each language; the skin owns the names. */
 inline constexpr LocalisedText uiFontNames { LanguageTypefaces::typefaceNames };
 
-/** The body-colour choices of the Settings panel, indexed by the body-colour mode (0 follows the unit). */
-inline constexpr std::array<std::string_view, 4> bodyColorNames { "Auto", "Black", "White", "Platinum" };
+/** The body-colour choices of the Settings panel, in the order of the body-colour modes ("Auto"
+    follows the unit). */
+inline constexpr std::array<std::string_view, numBodyColorModes> bodyColorNames { "Auto", "Black", "White", "Platinum" };
 
-/** The name of a body-colour mode; an empty string for a mode outside the four. */
-juce::String bodyColorName (int mode);
+/** The name of a body-colour mode; an empty string for a value outside the four. */
+juce::String bodyColorName (BodyColorMode mode);

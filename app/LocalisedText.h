@@ -34,14 +34,14 @@ struct LocalisedText
         return { text, text, text, text, text, text, text, text, text, text, text, text };
     }
 
-    /** The UTF-8 bytes of the entry for a language; a language outside the twelve reads English. */
-    constexpr std::string_view utf8 (int language) const noexcept
+    /** The UTF-8 bytes of the entry for a language; a value outside the twelve reads English. */
+    constexpr std::string_view utf8 (UiLanguage language) const noexcept
     {
-        return entries[(size_t) clampUiLanguage (language)];
+        return entries[(size_t) uiLanguageIndex (clampUiLanguage (language))];
     }
 
-    /** The entry for a language as a juce::String; a language outside the twelve reads English. */
-    juce::String operator[] (int language) const;
+    /** The entry for a language as a juce::String; a value outside the twelve reads English. */
+    juce::String operator[] (UiLanguage language) const;
 
     std::array<std::string_view, numUiLanguages> entries;
 };

@@ -132,9 +132,9 @@ bool MainWindow::linkHasOpenOutput() const noexcept
     return midiLink != nullptr && midiLink->isConnected();
 }
 
-int MainWindow::getLinkUnitColour() const noexcept
+BodyColor MainWindow::getLinkUnitColour() const noexcept
 {
-    return midiLink != nullptr ? midiLink->getUnitColour() : 0;
+    return midiLink != nullptr ? midiLink->getUnitColour() : BodyColor::black;
 }
 
 void MainWindow::setDeviceConnected (bool connected)
@@ -292,9 +292,9 @@ int MainWindow::showAlertText (const juce::String& message, AlertKind kind, int 
 }
 
 //==============================================================================
-void MainWindow::setBodyColor (int colorIndex)
+void MainWindow::setBodyColor (BodyColor color)
 {
-    bodyColorIndex = juce::jlimit (0, 2, colorIndex);
+    bodyColorIndex = bodyColorFromInt (static_cast<int> (color));
 
     // The link's thread calls in here; the lock does nothing on the message thread.
     const juce::MessageManagerLock lock;
@@ -303,22 +303,20 @@ void MainWindow::setBodyColor (int colorIndex)
 
 void MainWindow::applyBodyColorMode()
 {
-    const int mode = bodyColorMode.load();
-
-    if (mode >= 1 && mode <= 3)
+    if (const auto fixedColor = fixedColorOf (bodyColorMode.load()))
     {
-        setBodyColor (mode - 1);
+        setBodyColor (*fixedColor);
         return;
     }
 
-    bodyColorMode = 0;
+    bodyColorMode = BodyColorMode::followUnit;
 
     if (linkHasOpenOutput())
         setBodyColor (getLinkUnitColour());
 }
 
 //==============================================================================
-void MainWindow::setLanguage (int newLanguage) noexcept
+void MainWindow::setLanguage (UiLanguage newLanguage) noexcept
 {
     language = clampUiLanguage (newLanguage);
     CustomLookAndFeel::setUiLanguage (language);
@@ -394,7 +392,7 @@ bool MainWindow::performCommand (juce::CommandID commandID)
     const int manualLanguage = commandID - CommandTable::firstManual;
     if (juce::isPositiveAndBelow (manualLanguage, numUiLanguages))
     {
-        Manuals::open (manualLanguage, Manuals::programFolder(), *programStarter);
+        Manuals::open (clampUiLanguage (manualLanguage), Manuals::programFolder(), *programStarter);
         return true;
     }
 

@@ -9,6 +9,7 @@
 #include "app/PointerState.h"
 #include "app/ProgramStarter.h"
 #include "app/SettingsStore.h"
+#include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
 #include "core/EditController.h"
 #include "core/MidiLinkHost.h"
@@ -84,14 +85,13 @@ public:
     CustomAlertWindow* getOpenAlert() const noexcept { return openAlert; }
 
     //==============================================================================
-    /** The body colour of the whole program (0 black, 1 white, 2 platinum). May be called from the
-        MIDI link's thread. */
-    void setBodyColor (int colorIndex);
-    int getBodyColor() const noexcept               { return bodyColorIndex.load(); }
+    /** The body colour of the whole program. May be called from the MIDI link's thread. */
+    void setBodyColor (BodyColor color);
+    BodyColor getBodyColor() const noexcept         { return bodyColorIndex.load(); }
 
-    /** 0 follows the unit, 1 black, 2 white, 3 platinum; anything else counts as 0. */
-    void setBodyColorMode (int mode) noexcept       { bodyColorMode = mode; }
-    int getBodyColorMode() const noexcept           { return bodyColorMode.load(); }
+    /** Follow the unit, or one fixed colour; applyBodyColorMode() puts it into effect. */
+    void setBodyColorMode (BodyColorMode mode) noexcept { bodyColorMode = mode; }
+    BodyColorMode getBodyColorMode() const noexcept { return bodyColorMode.load(); }
 
     /** Applies the body-colour mode: a fixed colour, or the unit's own when the mode follows the unit
         and the unit is reachable. May be called from the MIDI link's thread. */
@@ -107,9 +107,9 @@ public:
     /** Everything the settings file keeps besides the document, as it stands now. */
     StoredSettings getSettingsToStore();
 
-    int getLanguage() const noexcept                { return language; }
+    UiLanguage getLanguage() const noexcept         { return language; }
     /** The language of messages and of the skin's language-dependent fonts. */
-    void setLanguage (int newLanguage) noexcept;
+    void setLanguage (UiLanguage newLanguage) noexcept;
     void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
 
     bool isDocumentModified() const noexcept        { return editController.isSettingsModified(); }
@@ -142,8 +142,8 @@ public:
     /** The MIDI link has an open output to the unit. */
     bool linkHasOpenOutput() const noexcept;
 
-    /** The body colour the unit reported (0 when it did not say). */
-    int getLinkUnitColour() const noexcept;
+    /** The body colour the unit reported (black when it did not say). */
+    BodyColor getLinkUnitColour() const noexcept;
 
     //==============================================================================
     /** Runs one of the program's commands; false for a command without a handler. */
@@ -212,9 +212,9 @@ private:
     bool effectBrowserAtStartup = false;
     bool restoreDocument = true;
     bool restoreWindows = true;
-    int language = 0;
-    std::atomic<int> bodyColorMode { 0 };   // read by the MIDI link's thread
-    std::atomic<int> bodyColorIndex { 0 };  // read by the MIDI link's thread
+    UiLanguage language = UiLanguage::english;
+    std::atomic<BodyColorMode> bodyColorMode { BodyColorMode::followUnit };   // read by the MIDI link's thread
+    std::atomic<BodyColor> bodyColorIndex { BodyColor::black };               // read by the MIDI link's thread
 
     MenuView* menuView = nullptr;           // owned by mainView
     ContentComp* contentComp = nullptr;     // owned by contentView

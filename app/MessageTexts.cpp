@@ -380,7 +380,7 @@ juce::String fillPlaceholders (const juce::String& pattern, const juce::StringAr
     return result + pattern.substring (copiedUpTo);
 }
 
-juce::String versionMessage (int language, const juce::String& programVersion, const juce::String& unitVersion)
+juce::String versionMessage (UiLanguage language, const juce::String& programVersion, const juce::String& unitVersion)
 {
     return fillPlaceholders (messageText (UserMessage::version)[language], { programVersion, unitVersion });
 }

@@ -15,4 +15,4 @@ const LocalisedText& messageText (UserMessage message) noexcept;
 juce::String fillPlaceholders (const juce::String& pattern, const juce::StringArray& replacements);
 
 /** The Version message in a language, filled with the program's version and the unit's version text. */
-juce::String versionMessage (int language, const juce::String& programVersion, const juce::String& unitVersion);
+juce::String versionMessage (UiLanguage language, const juce::String& programVersion, const juce::String& unitVersion);

@@ -11,7 +11,8 @@ PanelValues PanelValues::forPanel (PanelKind kind, const StoredSettings& s)
         case PanelKind::exportPanel:    return { s.exportEffects, s.exportSamples, false, -1, -1 };
         case PanelKind::importPanel:    return { s.importEffects, s.importSamples, false, -1, -1 };
         case PanelKind::settingsPanel:
-            return { s.effectBrowserAtStartup, s.restoreDocument, s.restoreWindows, s.bodyColorMode, s.language };
+            return { s.effectBrowserAtStartup, s.restoreDocument, s.restoreWindows,
+                     static_cast<int> (s.bodyColorMode), uiLanguageIndex (s.language) };
     }
 
     return {};
@@ -35,7 +36,7 @@ void PanelValues::storeInto (PanelKind kind, StoredSettings& s) const
             s.effectBrowserAtStartup = box1;
             s.restoreDocument = box2;
             s.restoreWindows = box3;
-            s.bodyColorMode = std::max (0, combo1);
+            s.bodyColorMode = bodyColorModeFromInt (std::max (0, combo1));
             s.language = clampUiLanguage (std::max (0, combo2));
             break;
     }

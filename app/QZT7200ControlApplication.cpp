@@ -4,6 +4,7 @@
 #include "app/ContentLayout.h"
 #include "app/MessageTexts.h"
 #include "assets/SkinImages.h"
+#include "editor/EffectBrowser.h"
 #include "widgets/CustomLookAndFeel.h"
 
 #include <new>
@@ -84,7 +85,7 @@ void QZT7200ControlApplication::initialise (const juce::String&)
         browser.restoreWindowStateFromString (stored.effectBrowserState);
     }
 
-    browser.setSize (ContentLayout::effectBrowserWidth, ContentLayout::effectBrowserHeight);
+    browser.setSize (EffectBrowser::windowWidth, EffectBrowser::windowHeight);
 
     window.setVisible (true);
 

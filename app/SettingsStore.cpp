@@ -34,8 +34,10 @@ bool mixesTextAndElements (const juce::XmlElement& element)
     return hasText && hasElements;
 }
 
-int readBodyColor (int stored)         { return stored == 1 || stored == 2 ? stored : 0; }
-int readBodyColorMode (int stored)     { return stored >= 0 && stored <= 3 ? stored : 0; }
+// The file holds the enums' own values; one made from a stray integer is stored as its default.
+int storedValue (UiLanguage language)    { return uiLanguageIndex (clampUiLanguage (language)); }
+int storedValue (BodyColor color)        { return static_cast<int> (bodyColorFromInt (static_cast<int> (color))); }
+int storedValue (BodyColorMode mode)     { return static_cast<int> (bodyColorModeFromInt (static_cast<int> (mode))); }
 } // namespace
 
 bool StoredSettings::operator== (const StoredSettings& o) const
@@ -141,9 +143,9 @@ StoredSettings SettingsStore::read() const
     s.exportEffects          = p.getBoolValue (Keys::doExportEffectParameter, defaults.exportEffects);
     s.exportSamples          = p.getBoolValue (Keys::doExportSampleData, defaults.exportSamples);
     s.restoreDocument        = p.getBoolValue (Keys::isRestoreCustomizeParameter, defaults.restoreDocument);
-    s.language               = clampUiLanguage (p.getIntValue (Keys::messageLanguage, defaults.language));
-    s.bodyColor              = readBodyColor (p.getIntValue (Keys::bodyColor, defaults.bodyColor));
-    s.bodyColorMode          = readBodyColorMode (p.getIntValue (Keys::bodyColorMode, defaults.bodyColorMode));
+    s.language               = clampUiLanguage (p.getIntValue (Keys::messageLanguage, storedValue (defaults.language)));
+    s.bodyColor              = bodyColorFromInt (p.getIntValue (Keys::bodyColor, storedValue (defaults.bodyColor)));
+    s.bodyColorMode          = bodyColorModeFromInt (p.getIntValue (Keys::bodyColorMode, storedValue (defaults.bodyColorMode)));
     return s;
 }
 
@@ -165,9 +167,9 @@ bool SettingsStore::write (const StoredSettings& s, const DeviceSettings& docume
     p.setValue (Keys::isOnEffectBrowserAtStartup, s.effectBrowserAtStartup);
     p.setValue (Keys::isRestoreCustomizeParameter, s.restoreDocument);
     p.setValue (Keys::isRestoreWindowsSize, s.restoreWindows);
-    p.setValue (Keys::messageLanguage, clampUiLanguage (s.language));
-    p.setValue (Keys::bodyColor, readBodyColor (s.bodyColor));
-    p.setValue (Keys::bodyColorMode, readBodyColorMode (s.bodyColorMode));
+    p.setValue (Keys::messageLanguage, storedValue (s.language));
+    p.setValue (Keys::bodyColor, storedValue (s.bodyColor));
+    p.setValue (Keys::bodyColorMode, storedValue (s.bodyColorMode));
 
     // The internal form keeps what only this program uses: every slot row, Loop and Bpm.
     const SettingsWriteFlags internal { false, true };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
+#include "widgets/UiLanguage.h"
 
 #include <juce_data_structures/juce_data_structures.h>
 
@@ -20,9 +22,9 @@ struct StoredSettings
     bool exportEffects = true;              // doExportEffectParameter
     bool exportSamples = false;             // doExportSampleData
     bool restoreDocument = true;            // isRestoreCustomizeParameter
-    int language = 0;                       // messageLanguage, 0..11
-    int bodyColor = 0;                      // 0..2
-    int bodyColorMode = 0;                  // 0 follows the unit, 1 black, 2 white, 3 platinum
+    UiLanguage language = UiLanguage::english;
+    BodyColor bodyColor = BodyColor::black;
+    BodyColorMode bodyColorMode = BodyColorMode::followUnit;
 
     bool operator== (const StoredSettings&) const;
     bool operator!= (const StoredSettings& other) const { return ! operator== (other); }

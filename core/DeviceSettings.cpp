@@ -62,31 +62,31 @@ void resetDeviceSettings (DeviceSettings& document, bool keepSampler)
     {
         kept = std::make_unique<XPadEffectRecord>();
         initXPadEffectRecord (*kept);
-        *kept = document.xpad[sampler];
+        *kept = document.xpad[XPadEffect::sampler];
     }
 
     std::memset (document.xpad, 0, sizeof (document.xpad));
 
     if (kept != nullptr)
-        document.xpad[sampler] = *kept;
+        document.xpad[XPadEffect::sampler] = *kept;
 
-    auto& iso = document.isolate[isolator];
+    auto& iso = document.isolate[IsolateEffect::isolator];
     iso[1] = 3; iso[2] = 2; iso[3] = 3; iso[4] = 2; iso[5] = 3; iso[6] = 2;
 
-    for (auto effect : { bpfEcho, hpfEcho, lpfEcho })
+    for (auto effect : { SceneEffect::bpfEcho, SceneEffect::hpfEcho, SceneEffect::lpfEcho })
     {
         setEchoTimes (document.scene[effect]);
         document.scene[effect][7] = 1;
         document.scene[effect][8] = 2;
     }
 
-    document.scene[sceneEcho][1] = 1;
-    setEchoTimes (document.scene[sceneEcho]);
-    document.scene[noise][7] = 1;
-    document.scene[noise][8] = 2;
-    for (auto effect : { spiralUp, spiralDown, crushEcho })
+    document.scene[SceneEffect::echo][1] = 1;
+    setEchoTimes (document.scene[SceneEffect::echo]);
+    document.scene[SceneEffect::noise][7] = 1;
+    document.scene[SceneEffect::noise][8] = 2;
+    for (auto effect : { SceneEffect::spiralUp, SceneEffect::spiralDown, SceneEffect::crushEcho })
         setEchoTimes (document.scene[effect]);
-    document.scene[reverbDown][12] = 1;
+    document.scene[SceneEffect::reverbDown][12] = 1;
 
     auto setAreas = [&] (int effect, int a0, int a1, int a2)
     {
@@ -94,22 +94,22 @@ void resetDeviceSettings (DeviceSettings& document, bool keepSampler)
         document.release[effect][2] = a1;
         document.release[effect][3] = a2;
     };
-    setAreas (vinylBrake, 8, 5, 2);
-    setAreas (releaseEcho, 5, 3, 2);
-    document.release[releaseEcho][4] = 1;
-    setAreas (backSpin, 5, 3, 2);
+    setAreas (ReleaseEffect::vinylBrake, 8, 5, 2);
+    setAreas (ReleaseEffect::echo, 5, 3, 2);
+    document.release[ReleaseEffect::echo][4] = 1;
+    setAreas (ReleaseEffect::backSpin, 5, 3, 2);
 
     for (int drum = 0; drum < 4; ++drum)
     {
-        document.xpad[osc].values[4 + drum] = 3;    // gain
-        document.xpad[osc].values[8 + drum] = 1;    // decay
+        document.xpad[XPadEffect::osc].values[4 + drum] = 3;    // gain
+        document.xpad[XPadEffect::osc].values[8 + drum] = 1;    // decay
     }
-    document.xpad[pitch].values[2] = 11;
-    document.xpad[pitch].values[3] = 11;
+    document.xpad[XPadEffect::pitch].values[2] = 11;
+    document.xpad[XPadEffect::pitch].values[3] = 11;
 
     const int32_t positions[] = { 12, 14, 0, 3, 5 };
     for (int i = 0; i < 5; ++i)
-        document.xpad[xpad].values[16 + i] = positions[i];
+        document.xpad[XPadEffect::xpad].values[16 + i] = positions[i];
 
     for (int i = 0; i < numUnitSlots; ++i)
         samplerSlot (document, i).gainIndex = 128;

@@ -49,11 +49,17 @@ struct DeviceSettings
     XPadEffectRecord xpad[numXPadEffects];
 };
 
-/** Effect order inside each section's records. */
-enum IsolateEffect { isolator, cutAdd, transRoll, gateDrive };
-enum SceneEffect   { bpfEcho, sceneEcho, noise, spiralUp, reverbUp, hpfEcho, lpfEcho, crushEcho, spiralDown, reverbDown };
-enum ReleaseEffect { vinylBrake, releaseEcho, backSpin };
-enum XPadEffect    { roll, osc, sampler, pitch, xpad };
+/** Effect order inside each section's records. The names are scoped by section, so that they clash
+    with nothing; the values index the section's records (document.scene[SceneEffect::noise]). */
+namespace IsolateEffect { enum Index : int { isolator, cutAdd, transRoll, gateDrive }; }
+namespace SceneEffect   { enum Index : int { bpfEcho, echo, noise, spiralUp, reverbUp, hpfEcho, lpfEcho, crushEcho, spiralDown, reverbDown }; }
+namespace ReleaseEffect { enum Index : int { vinylBrake, echo, backSpin }; }
+namespace XPadEffect    { enum Index : int { roll, osc, sampler, pitch, xpad }; }
+
+static_assert (IsolateEffect::gateDrive + 1 == DeviceSettings::numIsolateEffects);
+static_assert (SceneEffect::reverbDown + 1 == DeviceSettings::numSceneEffects);
+static_assert (ReleaseEffect::backSpin + 1 == DeviceSettings::numReleaseEffects);
+static_assert (XPadEffect::xpad + 1 == DeviceSettings::numXPadEffects);
 
 /** Sampler geometry: the unit has 4 banks of 4 slots; a fifth row is kept for the sampler editor only. */
 constexpr int numSamplerBanks = 4;
@@ -81,8 +87,8 @@ juce::String getSlotPath (const SamplerSlot& slot);
 bool slotPathIsEmpty (const SamplerSlot& slot);
 bool slotPathsEqual (const SamplerSlot& a, const SamplerSlot& b);
 
-inline SamplerSlot& samplerSlot (DeviceSettings& d, int index)             { return d.xpad[sampler].slots[index]; }
-inline const SamplerSlot& samplerSlot (const DeviceSettings& d, int index) { return d.xpad[sampler].slots[index]; }
+inline SamplerSlot& samplerSlot (DeviceSettings& d, int index)             { return d.xpad[XPadEffect::sampler].slots[index]; }
+inline const SamplerSlot& samplerSlot (const DeviceSettings& d, int index) { return d.xpad[XPadEffect::sampler].slots[index]; }
 
 static_assert (sizeof (SamplerSlot) == 2092);
 static_assert (sizeof (XPadEffectRecord) == 41924);

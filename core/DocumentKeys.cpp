@@ -23,10 +23,10 @@ constexpr ParameterKey gateDriveKeys[] = {
 };
 
 constexpr EffectKeys isolateEffects[] = {
-    { "Isolator", isolator, isolatorKeys, 8 },
-    { "CutAdd", cutAdd, cutAddKeys, 6 },
-    { "TransRoll", transRoll, transRollKeys, 8 },
-    { "GateDrive", gateDrive, gateDriveKeys, 6 }
+    { "Isolator", IsolateEffect::isolator, isolatorKeys, 8 },
+    { "CutAdd", IsolateEffect::cutAdd, cutAddKeys, 6 },
+    { "TransRoll", IsolateEffect::transRoll, transRollKeys, 8 },
+    { "GateDrive", IsolateEffect::gateDrive, gateDriveKeys, 6 }
 };
 
 // Scene effects.
@@ -61,16 +61,16 @@ constexpr ParameterKey crushEchoKeys[] = {
 };
 
 constexpr EffectKeys sceneEffects[] = {
-    { "BpfEcho", bpfEcho, filterEchoKeys, 11 },
-    { "Echo", sceneEcho, echoKeys, 6 },
-    { "Noise", noise, noiseKeys, 6 },
-    { "SpiralUp", spiralUp, spiralKeys, 6 },
-    { "ReverbUp", reverbUp, reverbKeys, 3 },
-    { "HpfEcho", hpfEcho, filterEchoKeys, 11 },
-    { "LpfEcho", lpfEcho, filterEchoKeys, 11 },
-    { "CrushEcho", crushEcho, crushEchoKeys, 7 },
-    { "SpiralDown", spiralDown, spiralKeys, 6 },
-    { "ReverbDown", reverbDown, reverbKeys, 3 }
+    { "BpfEcho", SceneEffect::bpfEcho, filterEchoKeys, 11 },
+    { "Echo", SceneEffect::echo, echoKeys, 6 },
+    { "Noise", SceneEffect::noise, noiseKeys, 6 },
+    { "SpiralUp", SceneEffect::spiralUp, spiralKeys, 6 },
+    { "ReverbUp", SceneEffect::reverbUp, reverbKeys, 3 },
+    { "HpfEcho", SceneEffect::hpfEcho, filterEchoKeys, 11 },
+    { "LpfEcho", SceneEffect::lpfEcho, filterEchoKeys, 11 },
+    { "CrushEcho", SceneEffect::crushEcho, crushEchoKeys, 7 },
+    { "SpiralDown", SceneEffect::spiralDown, spiralKeys, 6 },
+    { "ReverbDown", SceneEffect::reverbDown, reverbKeys, 3 }
 };
 
 // Release effects: the routing switches first, then the areas (not in value order).
@@ -88,9 +88,9 @@ constexpr ParameterKey backSpinKeys[] = {
 };
 
 constexpr EffectKeys releaseEffects[] = {
-    { "VinylBrake", vinylBrake, vinylBrakeKeys, 6 },
-    { "Echo", releaseEcho, releaseEchoKeys, 7 },
-    { "BackSpin", backSpin, backSpinKeys, 6 }
+    { "VinylBrake", ReleaseEffect::vinylBrake, vinylBrakeKeys, 6 },
+    { "Echo", ReleaseEffect::echo, releaseEchoKeys, 7 },
+    { "BackSpin", ReleaseEffect::backSpin, backSpinKeys, 6 }
 };
 
 // X-PAD effects share one index space of 21 values; the Sampler's slots are written separately.
@@ -109,11 +109,11 @@ constexpr ParameterKey xpadKeys[] = {
 
 // The Sampler entry has no keys of its own: it marks where the slots go in writing order.
 constexpr EffectKeys xpadEffects[] = {
-    { "Roll", roll, rollKeys, 1 },
-    { "Osc", osc, oscKeys, 12 },
-    { DocumentKeys::samplerElement, sampler, nullptr, 0 },
-    { "Pitch", pitch, pitchKeys, 2 },
-    { "Xpad", xpad, xpadKeys, 5 }
+    { "Roll", XPadEffect::roll, rollKeys, 1 },
+    { "Osc", XPadEffect::osc, oscKeys, 12 },
+    { DocumentKeys::samplerElement, XPadEffect::sampler, nullptr, 0 },
+    { "Pitch", XPadEffect::pitch, pitchKeys, 2 },
+    { "Xpad", XPadEffect::xpad, xpadKeys, 5 }
 };
 
 constexpr CategoryKeys categoryKeys[] = {

@@ -257,7 +257,7 @@ std::unique_ptr<juce::XmlElement> createSettingsElementV10 (const DeviceSettings
         {
             const auto& effect = category.effects[e];
 
-            if (category.category == DocumentCategory::xpad && effect.effectIndex == sampler)
+            if (category.category == DocumentCategory::xpad && effect.effectIndex == XPadEffect::sampler)
             {
                 if (! flags.unit)
                     writeSamplerV10 (categoryElement, document, reference, flags);
@@ -295,10 +295,10 @@ std::unique_ptr<juce::XmlElement> createSettingsElementV11 (const DeviceSettings
 
     LazyElement sceneFx ("SceneFx");
     LazyElement noiseElement ("Noise");
-    noiseElement.addInt ("Sub1MinSld", document.scene[noise][DocumentKeys::noiseMinSliderIndex],
-                         reference.scene[noise][DocumentKeys::noiseMinSliderIndex], same);
-    noiseElement.addInt ("Sub1MaxSld", document.scene[noise][DocumentKeys::noiseMaxSliderIndex],
-                         reference.scene[noise][DocumentKeys::noiseMaxSliderIndex], same);
+    noiseElement.addInt ("Sub1MinSld", document.scene[SceneEffect::noise][DocumentKeys::noiseMinSliderIndex],
+                         reference.scene[SceneEffect::noise][DocumentKeys::noiseMinSliderIndex], same);
+    noiseElement.addInt ("Sub1MaxSld", document.scene[SceneEffect::noise][DocumentKeys::noiseMaxSliderIndex],
+                         reference.scene[SceneEffect::noise][DocumentKeys::noiseMaxSliderIndex], same);
     noiseElement.appendTo (sceneFx);
     sceneFx.appendTo (*root);
 
@@ -378,7 +378,7 @@ int readSettingsElementV10 (DeviceSettings& document, const juce::XmlElement* el
         {
             const auto& effect = category.effects[e];
 
-            if (category.category == DocumentCategory::xpad && effect.effectIndex == sampler)
+            if (category.category == DocumentCategory::xpad && effect.effectIndex == XPadEffect::sampler)
             {
                 if (readSamplerV10 (*element, document) == settingsValueOutOfRange)
                     return settingsValueOutOfRange;
@@ -413,7 +413,7 @@ int readSettingsElementV11 (DeviceSettings& document, const juce::XmlElement* el
 
         if (auto* noiseElement = findChild (*sceneFx, "Noise"))
         {
-            auto& values = document.scene[noise];
+            auto& values = document.scene[SceneEffect::noise];
             if (readChildInt (*noiseElement, "Sub1MinSld", values[DocumentKeys::noiseMinSliderIndex],
                               DocumentKeys::noiseSliderFullMax) == settingsValueOutOfRange
                  || readChildInt (*noiseElement, "Sub1MaxSld", values[DocumentKeys::noiseMaxSliderIndex],

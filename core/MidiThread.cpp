@@ -15,36 +15,36 @@ constexpr juce::uint64 packFetchWord (juce::uint64 generation, juce::uint64 stat
 constexpr juce::uint64 fetchGenerationOf (juce::uint64 word) noexcept   { return word >> 8; }
 constexpr juce::uint64 fetchStatusOf (juce::uint64 word) noexcept       { return word & 0xff; }
 
-int colourFromReply (int byte) noexcept
+BodyColor colourFromReply (int byte) noexcept
 {
     switch (byte)
     {
-        case 2:  return 1;
-        case 3:  return 2;
-        default: return 0;
+        case 2:  return BodyColor::white;
+        case 3:  return BodyColor::platinum;
+        default: return BodyColor::black;
     }
 }
 } // namespace
 
 //==============================================================================
-MidiThread::MidiThread (MidiLinkHost& h, int currentBodyColour)
+MidiThread::MidiThread (MidiLinkHost& h, BodyColor currentBodyColour)
     : MidiThread (h, currentBodyColour, std::make_unique<JuceMidiPortProvider>(), nullptr, {})
 {
 }
 
-MidiThread::MidiThread (MidiLinkHost& h, int currentBodyColour, MidiPortProvider& p, MidiLinkTimings t)
+MidiThread::MidiThread (MidiLinkHost& h, BodyColor currentBodyColour, MidiPortProvider& p, MidiLinkTimings t)
     : MidiThread (h, currentBodyColour, nullptr, &p, t)
 {
 }
 
-MidiThread::MidiThread (MidiLinkHost& h, int currentBodyColour, std::unique_ptr<MidiPortProvider> owned,
+MidiThread::MidiThread (MidiLinkHost& h, BodyColor currentBodyColour, std::unique_ptr<MidiPortProvider> owned,
                         MidiPortProvider* external, MidiLinkTimings t)
     : juce::Thread ("midiThread"),
       host (h),
       ownedPorts (std::move (owned)),
       ports (external != nullptr ? *external : *ownedPorts),
       timings (t),
-      unitColour (juce::jlimit (0, 2, currentBodyColour)),
+      unitColour (currentBodyColour),
       received (createDeviceSettings())
 {
     for (auto& time : replyTimes)
@@ -164,14 +164,14 @@ bool MidiThread::tryHandshake()
     return sendSysEx (SysExCommand::handshake) && awaitReply (SysExCommand::handshake, sent);
 }
 
-int MidiThread::connectDevice (const juce::String& name, bool loose)
+MidiThread::ConnectResult MidiThread::connectDevice (const juce::String& name, bool loose)
 {
     const auto outputs = ports.getOutputs();
 
     if (outputs.isEmpty())
     {
         connectionState = stateNotConnected;
-        return 2;
+        return ConnectResult::noOutput;
     }
 
     bool outputFailed = false, inputFailed = false, handshakeFailed = false;
@@ -222,7 +222,7 @@ int MidiThread::connectDevice (const juce::String& name, bool loose)
                 const auto sent = nowMs();
 
                 if (! (sendSysEx (SysExCommand::colourQuery) && awaitReply (SysExCommand::colourQuery, sent)))
-                    unitColour = 0;
+                    unitColour = BodyColor::black;
 
                 // At start-up the owner applies the colour itself once the window exists.
                 if (isThreadRunning())
@@ -233,7 +233,7 @@ int MidiThread::connectDevice (const juce::String& name, bool loose)
                         host.applyBodyColorMode();
                 }
 
-                return 0;
+                return ConnectResult::connected;
             }
 
             // Another port of the same name may be the one that answers: go on with it, in both
@@ -251,17 +251,17 @@ int MidiThread::connectDevice (const juce::String& name, bool loose)
     if (! loose && outputFailed)
     {
         connectionState = statePortUnavailable;
-        return 2;
+        return ConnectResult::noOutput;
     }
 
     if (! loose && inputFailed)
     {
         connectionState = statePortUnavailable;
-        return 1;
+        return ConnectResult::noAnswer;
     }
 
     connectionState = stateNotConnected;
-    return handshakeFailed ? 1 : 3;
+    return handshakeFailed ? ConnectResult::noAnswer : ConnectResult::noMatchingPort;
 }
 
 //==============================================================================
@@ -298,7 +298,7 @@ void MidiThread::run()
         {
             silentRounds = 0;
 
-            if (connectDevice (unitPortName, false) == 3 && ! threadShouldExit())
+            if (connectDevice (unitPortName, false) == ConnectResult::noMatchingPort && ! threadShouldExit())
                 connectDevice (fallbackPortName, true);
 
             wait (timings.roundMs);

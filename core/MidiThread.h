@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
 #include "core/MidiLinkHost.h"
 #include "core/MidiPortProvider.h"
@@ -59,12 +60,12 @@ public:
 
     /** Connects to the unit on the calling thread, by its own port name only, then starts the link
         thread, unless a matching port could not be opened: then isPortBusy() is true and the link
-        stays offline for the rest of its life. currentBodyColour (0..2) is what getUnitColour()
-        reports until the unit has told its own. */
-    MidiThread (MidiLinkHost& host, int currentBodyColour);
+        stays offline for the rest of its life. currentBodyColour is what getUnitColour() reports
+        until the unit has told its own. */
+    MidiThread (MidiLinkHost& host, BodyColor currentBodyColour);
 
     /** The same on ports of the caller's choosing, which must outlive the link. */
-    MidiThread (MidiLinkHost& host, int currentBodyColour, MidiPortProvider& ports,
+    MidiThread (MidiLinkHost& host, BodyColor currentBodyColour, MidiPortProvider& ports,
                 MidiLinkTimings timings = {});
 
     /** Stops the thread (well within a second) and closes the ports; no callback of the host or of
@@ -77,8 +78,8 @@ public:
     bool isOutputOpen() const noexcept          { return outputOpen.load(); }
     const MidiLinkTimings& getTimings() const noexcept { return timings; }
 
-    /** 0, 1 or 2: the unit's body colour, 0 when it did not say. */
-    int getUnitColour() const noexcept          { return unitColour.load(); }
+    /** The unit's body colour; black when it did not say. */
+    BodyColor getUnitColour() const noexcept    { return unitColour.load(); }
 
     /** first byte * 100 + second * 10 + third of the last version reply; -1 unknown. */
     int getUnitVersion() const noexcept         { return unitVersion.load(); }
@@ -119,11 +120,20 @@ public:
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
 
 private:
-    MidiThread (MidiLinkHost&, int, std::unique_ptr<MidiPortProvider>, MidiPortProvider*, MidiLinkTimings);
+    MidiThread (MidiLinkHost&, BodyColor, std::unique_ptr<MidiPortProvider>, MidiPortProvider*, MidiLinkTimings);
 
     void run() override;
 
-    int connectDevice (const juce::String& name, bool loose);
+    /** How a connection attempt ended. */
+    enum class ConnectResult
+    {
+        connected,
+        noAnswer,           // the handshake went unanswered, or an input could not be opened
+        noOutput,           // no MIDI outputs at all, or an output could not be opened
+        noMatchingPort      // no port's name matched
+    };
+
+    ConnectResult connectDevice (const juce::String& name, bool loose);
     bool tryHandshake();
     bool awaitReply (int command, juce::int64 sendTime);
     void sendActiveSensing();
@@ -158,7 +168,7 @@ private:
     std::atomic<int> lastAcceptedCommand { 0 };
     juce::WaitableEvent replyArrived;
 
-    std::atomic<int> unitColour { 0 };
+    std::atomic<BodyColor> unitColour { BodyColor::black };
     std::atomic<int> unitVersion { -1 };
     std::atomic<int> selectorByte { -1 };
 

@@ -17,9 +17,9 @@ void Body::createComponents (DeviceSettings& currentDocument)
     setSize (panelWidth, panelHeight);
 }
 
-void Body::bodyColorChanged (int colorIndex)
+void Body::bodyColorChanged (BodyColor color)
 {
-    bodyColorIndex = juce::jlimit (0, 2, colorIndex);
+    bodyColorIndex = bodyColorFromInt (static_cast<int> (color));
     bodyImageDirty = true;
     repaint();
 }
@@ -49,17 +49,17 @@ void Body::resized()
     background.setBounds (0, 0, backgroundWidth, backgroundHeight);
 }
 
-juce::Image Body::createBackground (int colorIndex)
+juce::Image Body::createBackground (BodyColor color)
 {
-    static const juce::Colour plates[] { juce::Colour (0xff1e1f22), juce::Colour (0xffe6e6e3), juce::Colour (0xffb7babf) };
-    static const juce::Colour edges[]  { juce::Colour (0xff4a4c52), juce::Colour (0xff9a9a96), juce::Colour (0xff7d8086) };
+    static const juce::Colour plates[numBodyColors] { juce::Colour (0xff1e1f22), juce::Colour (0xffe6e6e3), juce::Colour (0xffb7babf) };
+    static const juce::Colour edges[numBodyColors]  { juce::Colour (0xff4a4c52), juce::Colour (0xff9a9a96), juce::Colour (0xff7d8086) };
 
     juce::Image image (juce::Image::ARGB, backgroundWidth, backgroundHeight, true);
     juce::Graphics g (image);
     const auto area = image.getBounds().toFloat().reduced (4.0f);
-    g.setColour (plates[colorIndex]);
+    g.setColour (plates[static_cast<size_t> (color)]);
     g.fillRoundedRectangle (area, 24.0f);
-    g.setColour (edges[colorIndex]);
+    g.setColour (edges[static_cast<size_t> (color)]);
     g.drawRoundedRectangle (area, 24.0f, 3.0f);
     return image;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -16,6 +17,10 @@ public:
     static constexpr int panelWidth = 1024, panelHeight = 738;
     static constexpr int backgroundWidth = 910, backgroundHeight = 470;
 
+    /** The part of the panel that the content centres: the body's width, and the height down to the
+        sections' lower edge. */
+    static constexpr int centredWidth = backgroundWidth, centredHeight = 585;
+
     Body();
     ~Body() override;
 
@@ -23,9 +28,9 @@ public:
         main window right after construction. */
     void createComponents (DeviceSettings& currentDocument);
 
-    /** The body colour (0 black, 1 white, 2 platinum) changed: the next paint reloads the background. */
-    void bodyColorChanged (int colorIndex);
-    int getBodyColorIndex() const noexcept              { return bodyColorIndex; }
+    /** The body colour changed: the next paint reloads the background. */
+    void bodyColorChanged (BodyColor color);
+    BodyColor getBodyColorIndex() const noexcept        { return bodyColorIndex; }
 
     /** Re-reads every control from the document after it changed behind the panel. */
     void refreshFromData();
@@ -46,11 +51,11 @@ public:
     void resized() override;
 
 private:
-    static juce::Image createBackground (int colorIndex);
+    static juce::Image createBackground (BodyColor color);
 
     bool keyboardMode = false;
     bool bodyImageDirty = true;
-    int bodyColorIndex = 0;
+    BodyColor bodyColorIndex = BodyColor::black;
 
     juce::ImageComponent background;
     DeviceSettings* document = nullptr;

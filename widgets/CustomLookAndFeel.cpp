@@ -8,9 +8,8 @@ using namespace juce;
 
 namespace
 {
-// The main window's default size, which the window background is drawn for.
-constexpr int backgroundWidth = 1024;
-constexpr int backgroundHeight = 738;
+constexpr int backgroundWidth = CustomLookAndFeel::windowBackgroundWidth;
+constexpr int backgroundHeight = CustomLookAndFeel::windowBackgroundHeight;
 constexpr int topRowHeight = 396;
 constexpr int bottomRowHeight = 341;
 constexpr int sideWidth = 10;
@@ -45,7 +44,7 @@ void drawRows (Graphics& g, const Image& image, Rectangle<int> area, int sourceY
 }
 } // namespace
 
-std::atomic<int> CustomLookAndFeel::uiLanguage { 0 };
+std::atomic<UiLanguage> CustomLookAndFeel::uiLanguage { UiLanguage::english };
 
 CustomLookAndFeel::CustomLookAndFeel()
     : sansTypefaceName ("Verdana")
@@ -101,12 +100,12 @@ CustomLookAndFeel::CustomLookAndFeel()
 
 CustomLookAndFeel::~CustomLookAndFeel() = default;
 
-void CustomLookAndFeel::setUiLanguage (int language) noexcept
+void CustomLookAndFeel::setUiLanguage (UiLanguage language) noexcept
 {
-    uiLanguage = language >= 0 && language < numUiLanguages ? language : 0;
+    uiLanguage = clampUiLanguage (language);
 }
 
-int CustomLookAndFeel::getUiLanguage() noexcept
+UiLanguage CustomLookAndFeel::getUiLanguage() noexcept
 {
     return uiLanguage;
 }
@@ -261,7 +260,7 @@ void CustomLookAndFeel::drawPopupMenuItem (Graphics& g, const Rectangle<int>& ar
 
     // A language's name is shown in that language's own typeface.
     const auto language = LanguageTypefaces::languageNamed (text);
-    auto font = language >= 0 ? LanguageTypefaces::fontFor (language, 17.0f) : getPopupMenuFont();
+    auto font = language.has_value() ? LanguageTypefaces::fontFor (*language, 17.0f) : getPopupMenuFont();
     const auto maxHeight = (float) height / 1.3f;
 
     if (font.getHeight() > maxHeight)

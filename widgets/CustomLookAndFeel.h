@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/SkinImages.h"
+#include "widgets/UiLanguage.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -19,13 +20,16 @@
 class CustomLookAndFeel : public juce::LookAndFeel_V2
 {
 public:
+    /** The main window's default size: the window background's nine pieces add up to it. */
+    static constexpr int windowBackgroundWidth = 1024, windowBackgroundHeight = 738;
+
     CustomLookAndFeel();
     ~CustomLookAndFeel() override;
 
-    /** The user-interface language (0..11) whose typeface alerts are drawn in; the main window sets it
-        whenever its language setting changes. Out-of-range values read as English. */
-    static void setUiLanguage (int language) noexcept;
-    static int getUiLanguage() noexcept;
+    /** The user-interface language whose typeface alerts are drawn in; the main window sets it
+        whenever its language setting changes. */
+    static void setUiLanguage (UiLanguage language) noexcept;
+    static UiLanguage getUiLanguage() noexcept;
 
     /** The window background for a window of w x h, full screen or not (what
         fillResizableWindowBackground draws, without needing a window). */
@@ -108,7 +112,7 @@ protected:
     juce::Image sliderThumb, sliderThumbHighlighted;
 
 private:
-    static std::atomic<int> uiLanguage;
+    static std::atomic<UiLanguage> uiLanguage;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CustomLookAndFeel)
 };

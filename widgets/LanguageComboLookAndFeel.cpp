@@ -17,7 +17,7 @@ void LanguageComboLookAndFeel::positionComboBoxText (ComboBox& box, Label& label
     label.setBounds (1, 1, box.getWidth() - box.getHeight() + 3, box.getHeight() - 2);
 
     // The selected language's name in its own typeface (no selection reads as English).
-    const auto font = LanguageTypefaces::fontFor (box.getSelectedItemIndex(), 17.0f);
+    const auto font = LanguageTypefaces::fontFor (clampUiLanguage (box.getSelectedItemIndex()), 17.0f);
 
     if (label.getFont() != font)
         label.setFont (font);

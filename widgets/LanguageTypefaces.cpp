@@ -8,26 +8,26 @@ juce::String fromUtf8 (std::string_view text)
 }
 } // namespace
 
-juce::String LanguageTypefaces::typefaceNameFor (int language)
+juce::String LanguageTypefaces::typefaceNameFor (UiLanguage language)
 {
-    return fromUtf8 (typefaceNames[(size_t) clampUiLanguage (language)]);
+    return fromUtf8 (typefaceNames[(size_t) uiLanguageIndex (clampUiLanguage (language))]);
 }
 
-juce::String LanguageTypefaces::nameOf (int language)
+juce::String LanguageTypefaces::nameOf (UiLanguage language)
 {
-    return fromUtf8 (names[(size_t) clampUiLanguage (language)]);
+    return fromUtf8 (names[(size_t) uiLanguageIndex (clampUiLanguage (language))]);
 }
 
-int LanguageTypefaces::languageNamed (const juce::String& text)
+std::optional<UiLanguage> LanguageTypefaces::languageNamed (const juce::String& text)
 {
-    for (int i = 0; i < numUiLanguages; ++i)
-        if (text == nameOf (i))
-            return i;
+    for (auto language : allUiLanguages)
+        if (text == nameOf (language))
+            return language;
 
-    return -1;
+    return std::nullopt;
 }
 
-juce::Font LanguageTypefaces::fontFor (int language, float height)
+juce::Font LanguageTypefaces::fontFor (UiLanguage language, float height)
 {
     return juce::Font (typefaceNameFor (language), height, juce::Font::plain);
 }

@@ -3,6 +3,7 @@
 #include "widgets/UiLanguage.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <juce_graphics/juce_graphics.h>
 
@@ -25,14 +26,14 @@ struct LanguageTypefaces
     };
 
     /** The typeface name of a language: "Verdana", "MingLiU", "Batang" or "MS PGothic". */
-    static juce::String typefaceNameFor (int language);
+    static juce::String typefaceNameFor (UiLanguage language);
 
     /** A language's name in its own language ("Deutsch", "日本語", ...). */
-    static juce::String nameOf (int language);
+    static juce::String nameOf (UiLanguage language);
 
-    /** The language whose name a text is, or -1. */
-    static int languageNamed (const juce::String& text);
+    /** The language whose name a text is, if any. */
+    static std::optional<UiLanguage> languageNamed (const juce::String& text);
 
     /** The font a language's text is drawn in at a height. */
-    static juce::Font fontFor (int language, float height);
+    static juce::Font fontFor (UiLanguage language, float height);
 };

@@ -9,6 +9,7 @@
 #include "ImageCompare.h"
 #include "JuceTestPrinters.h"
 #include "XWindowStack.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -374,7 +375,7 @@ TEST_F (AlertGuiTest, TwoAlertsInARowShowOneAfterTheOther)
     window->showAlert (UserMessage::updateSettingCompleted, AlertKind::information);
 
     ASSERT_EQ (user.seen.size(), 2u);
-    EXPECT_EQ (user.seen[0].message, messageText (UserMessage::rsdVersionDiffers)[0]);
+    EXPECT_EQ (user.seen[0].message, messageText (UserMessage::rsdVersionDiffers)[UiLanguage::english]);
     EXPECT_EQ (user.seen[1].message, "Update Setting completed.");
     EXPECT_EQ (user.seen[0].alertsShowing, 1);
     EXPECT_EQ (user.seen[1].alertsShowing, 1);
@@ -408,7 +409,7 @@ TEST_F (AlertGuiTest, AnAlertAskedForWhileAnotherIsUpWaitsForItsAnswer)
 
 TEST_F (AlertGuiTest, AButtonEndsOnlyTheAlertItBelongsTo)
 {
-    CustomAlertWindow stray (CustomAlertWindow::messageStyle, AlertKind::question, "Stray", window.get(), 0);
+    CustomAlertWindow stray (CustomAlertWindow::messageStyle, AlertKind::question, "Stray", window.get(), UiLanguage::english);
     juce::TextButton panelCancel ("CANCEL");
     panelCancel.setCommandToTrigger (nullptr, -1, false);
 
@@ -433,7 +434,7 @@ TEST_F (AlertGuiTest, AButtonEndsOnlyTheAlertItBelongsTo)
 
 TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
 {
-    window->setLanguage (11);
+    window->setLanguage (UiLanguage::japanese);
     juce::String typeface;
     double onScreen = -1.0;
     int tellingPixels = -1, alertPixels = 0;
@@ -467,8 +468,8 @@ TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
 
     window->showAlert (confirmQuit(), AlertKind::question);
     ASSERT_EQ (user.seen.size(), 1u);
-    EXPECT_EQ (user.seen[0].message, confirmQuit()[11]);
-    EXPECT_EQ (typeface, CustomAlertWindow::messageFont (11).getTypefaceName());
+    EXPECT_EQ (user.seen[0].message, confirmQuit()[UiLanguage::japanese]);
+    EXPECT_EQ (typeface, CustomAlertWindow::messageFont (UiLanguage::japanese).getTypefaceName());
 
     ASSERT_TRUE (juce::File ("/usr/bin/import").existsAsFile()) << "the screenshot needs ImageMagick's import";
     EXPECT_TRUE (shot.existsAsFile());
@@ -477,7 +478,7 @@ TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
     EXPECT_GT (tellingPixels, alertPixels / 20);
     EXPECT_GT (onScreen, 0.99) << "the screen does not show the alert at its place: " << shot.getFullPathName();
 
-    window->setLanguage (12);
+    window->setLanguage (languageAt (12));
     window->showAlert (loadingCompleted(), AlertKind::information);
     ASSERT_EQ (user.seen.size(), 2u);
     EXPECT_EQ (user.seen[1].message, "Loading completed.");
@@ -515,7 +516,7 @@ TEST_F (QuitConfirmationGuiTest, ClosingWithUnsavedEditsAsksAndCancelKeepsThePro
         pumpMessages (100);
 
         ASSERT_EQ (user.seen.size(), 1u);
-        EXPECT_EQ (user.seen[0].message, confirmQuit()[0]);
+        EXPECT_EQ (user.seen[0].message, confirmQuit()[UiLanguage::english]);
         EXPECT_EQ (user.seen[0].kind, AlertKind::question);
         EXPECT_TRUE (window.isShowing());
         EXPECT_TRUE (window.hasUnsavedChanges());

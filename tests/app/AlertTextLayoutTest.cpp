@@ -2,12 +2,14 @@
 #include "app/CustomAlertWindow.h"
 #include "app/MessageTexts.h"
 #include "JuceTestPrinters.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-constexpr int english = 0, french = 1, korean = 10, japanese = 11;
+constexpr auto english = UiLanguage::english, french = UiLanguage::french, korean = UiLanguage::korean,
+               japanese = UiLanguage::japanese;
 
 // The alert's own text area.
 constexpr AlertTextLayout::Area alertArea { 38.0f, 506.0f, 104.0f, 16.0f, 11.0f };
@@ -17,7 +19,7 @@ juce::String utf8 (const char* text)
     return juce::String::fromUTF8 (text);
 }
 
-juce::Font fontOf (int language, float height = 16.0f)
+juce::Font fontOf (UiLanguage language, float height = 16.0f)
 {
     return CustomAlertWindow::messageFont (language).withHeight (height);
 }
@@ -72,7 +74,7 @@ TEST (AlertTextLayout, ChineseAndJapaneseBreakBetweenCharactersButNotBeforeClosi
     const auto closing = utf8 (u8"、。，．）」』ー！？ぁぃぅぇぉっゃゅょァィゥェォッャュョ");
     const auto opening = utf8 (u8"（「『“");
 
-    for (const int language : { 8, 9, japanese })
+    for (const auto language : { UiLanguage::simplifiedChinese, UiLanguage::traditionalChinese, japanese })
     {
         const auto font = fontOf (language);
 
@@ -82,7 +84,7 @@ TEST (AlertTextLayout, ChineseAndJapaneseBreakBetweenCharactersButNotBeforeClosi
 
             for (const float width : { 506.0f, 200.0f, 120.0f })
             {
-                SCOPED_TRACE (juce::String (language) + " " + juce::String (m) + " " + juce::String (width));
+                SCOPED_TRACE (juce::String (uiLanguageIndex (language)) + " " + juce::String (m) + " " + juce::String (width));
                 const auto lines = AlertTextLayout::breakLines (text, font, width);
                 EXPECT_LE (widest (lines, font), width);
 
@@ -140,11 +142,11 @@ TEST (AlertTextLayout, AWordLongerThanTheLineIsCutWhereTheLineIsFull)
 
 TEST (AlertTextLayout, EveryMessageFitsTheAlertInEveryLanguage)
 {
-    for (int language = 0; language < numUiLanguages; ++language)
+    for (auto language : allUiLanguages)
     {
         for (int m = 0; m < (int) UserMessage::numMessages; ++m)
         {
-            SCOPED_TRACE (juce::String (language) + " " + juce::String (m));
+            SCOPED_TRACE (juce::String (uiLanguageIndex (language)) + " " + juce::String (m));
             const AlertTextLayout layout (messageText ((UserMessage) m)[language], CustomAlertWindow::messageFont (language), alertArea);
             ASSERT_TRUE (layout.fits());
             ASSERT_FALSE (layout.getLines().empty());

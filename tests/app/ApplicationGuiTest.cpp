@@ -7,6 +7,7 @@
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "TestDocuments.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -81,9 +82,9 @@ TEST_F (ApplicationGuiTest, FirstStartShowsTheCentredWindowAndKeepsTheBrowserHid
     EXPECT_EQ (browser.getPeer()->getStyleFlags() & juce::ComponentPeer::windowAppearsOnTaskbar, 0);
     EXPECT_FALSE (window.getSamplerWindow().isVisible());
 
-    EXPECT_EQ (window.getLanguage(), 0);
-    EXPECT_EQ (window.getBodyColor(), 0);
-    EXPECT_EQ (window.getBodyColorMode(), 0);
+    EXPECT_EQ (window.getLanguage(), UiLanguage::english);
+    EXPECT_EQ (window.getBodyColor(), BodyColor::black);
+    EXPECT_EQ (window.getBodyColorMode(), BodyColorMode::followUnit);
     EXPECT_FALSE (window.getMenuButtons().isDeviceConnected());
     EXPECT_FALSE (window.hasUnsavedChanges());
 
@@ -115,10 +116,10 @@ TEST_F (ApplicationGuiTest, QuitWritesEveryKeyInOrderAndWindowStatesEvenWhenThey
         auto choices = window.getSettingsToStore();
         choices.restoreWindows = false;
         choices.effectBrowserAtStartup = true;
-        choices.language = 5;
+        choices.language = UiLanguage::dutch;
         choices.lastFilePath = juce::String::fromUTF8 ("/home/dj/\xc3\x9c" "ber.RSD");
         window.takeStoredSettings (choices);
-        window.setBodyColorMode (2);
+        window.setBodyColorMode (BodyColorMode::white);
         window.applyBodyColorMode();
 
         window.setBounds (60, 50, 900, 700);
@@ -151,10 +152,10 @@ TEST_F (ApplicationGuiTest, QuitWritesEveryKeyInOrderAndWindowStatesEvenWhenThey
     EXPECT_EQ (window.getBounds(), ContentLayout::centredMainWindow (workArea()));
     EXPECT_TRUE (window.getEffectBrowser().isVisible());
     EXPECT_EQ (window.getEffectBrowser().getBounds(), browserAtRightEdgeOf (window.getBounds()));
-    EXPECT_EQ (window.getLanguage(), 5);
-    EXPECT_EQ (window.getBodyColorMode(), 2);
-    EXPECT_EQ (window.getBodyColor(), 1);
-    EXPECT_EQ (window.getBody().getBodyColorIndex(), 1);
+    EXPECT_EQ (window.getLanguage(), UiLanguage::dutch);
+    EXPECT_EQ (window.getBodyColorMode(), BodyColorMode::white);
+    EXPECT_EQ (window.getBodyColor(), BodyColor::white);
+    EXPECT_EQ (window.getBody().getBodyColorIndex(), BodyColor::white);
 }
 
 TEST_F (ApplicationGuiTest, RestoresWindowPlacesAndFullScreen)
@@ -204,7 +205,7 @@ TEST_F (ApplicationGuiTest, ADamagedSettingsFileIsSetAsideAndTheProgramStartsWit
         auto& window = app->getMainWindow();
         EXPECT_TRUE (window.isShowing());
         EXPECT_EQ (window.getBounds(), ContentLayout::centredMainWindow (workArea()));
-        EXPECT_EQ (window.getLanguage(), 0);
+        EXPECT_EQ (window.getLanguage(), UiLanguage::english);
         EXPECT_TRUE (sameBytes (app->getCurrentDocument(), *factoryDocument()));
 
         const auto setAside = config.settingsFile().getSiblingFile ("tessalin.settings.damaged");

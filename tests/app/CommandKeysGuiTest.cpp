@@ -4,6 +4,7 @@
 #include "app/ProcessLauncher.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
 
     void TearDown() override
     {
-        window->setLanguage (0);    // the skin's language is the program's, not only this window's
+        window->setLanguage (UiLanguage::english);    // the skin's language is the program's, not only this window's
         window.reset();
     }
 
@@ -123,7 +124,7 @@ TEST_F (CommandKeysGuiTest, SaveAndLoadDefaultSettingsAskInTheWindowsLanguage)
     const auto other = folder.getFile().getChildFile ("set.RSD");
     ASSERT_TRUE (other.replaceWithText ("another document"));
 
-    window->setLanguage (1);
+    window->setLanguage (UiLanguage::french);
     choosers->saveAnswer = folder.getFile().getChildFile ("set.txt");
     {
         AlertReader reader (*window, juce::KeyPress::escapeKey);

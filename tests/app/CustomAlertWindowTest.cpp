@@ -4,6 +4,7 @@
 #include "app/CustomAlertWindow.h"
 #include "app/MessageTexts.h"
 #include "JuceTestPrinters.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -12,7 +13,8 @@ namespace
 {
 using R = juce::Rectangle<int>;
 
-constexpr int english = 0, french = 1, russian = 6, japanese = 11;
+constexpr auto english = UiLanguage::english, french = UiLanguage::french, russian = UiLanguage::russian,
+               japanese = UiLanguage::japanese;
 
 struct RecordingListener : juce::Button::Listener
 {
@@ -149,7 +151,7 @@ TEST (CustomAlertWindow, EveryMessageDrawsWithRealGlyphsInItsLanguagesTypeface)
         ASSERT_EQ (outline.toString(), missingGlyphOutline (font));
     }
 
-    for (int language = 0; language < numUiLanguages; ++language)
+    for (auto language : allUiLanguages)
     {
         const auto font = CustomAlertWindow::messageFont (language);
         const auto missing = missingGlyphOutline (font);
@@ -196,7 +198,7 @@ TEST (CustomAlertWindow, DrawsTheMessageInTheTextAreaAndNothingForAnEmptyOne)
 
 TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInformationTheVersionAndAFrenchReplaceQuestion)
 {
-    struct Case { int language; AlertKind kind; juce::String text; const char* file; };
+    struct Case { UiLanguage language; AlertKind kind; juce::String text; const char* file; };
 
     for (const auto& c : { Case { english, AlertKind::warning, messageText (UserMessage::selectorAtDefault)[english], "alert-en-warning.png" },
                            Case { japanese, AlertKind::question, messageText (UserMessage::confirmQuitUnsaved)[japanese], "alert-ja-question.png" },

@@ -67,7 +67,7 @@ protected:
     void SetUp() override
     {
         unit.setActiveSensingIntervalMs (20);
-        link = std::make_unique<MidiThread> (linkHost, 0, unit, MidiLinkTimings { 50, 60, 5 });
+        link = std::make_unique<MidiThread> (linkHost, BodyColor::black, unit, MidiLinkTimings { 50, 60, 5 });
         ASSERT_TRUE (link->isConnected());
         editing.setLink (link.get());
         unit.clearRecords();

@@ -7,6 +7,7 @@
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "XWindowStack.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 #include <atomic>
@@ -120,28 +121,31 @@ TEST_F (MainWindowGuiTest, MinimisingAndRestoringShowsOnlyTheToolWindowsThatWere
 
 TEST_F (MainWindowGuiTest, BodyColourFollowsTheModeAndMayBeSetFromTheLinkThread)
 {
-    window->setBodyColorMode (3);
+    window->setBodyColorMode (BodyColorMode::platinum);
     window->applyBodyColorMode();
-    EXPECT_EQ (window->getBodyColor(), 2);
-    EXPECT_EQ (window->getBody().getBodyColorIndex(), 2);
+    EXPECT_EQ (window->getBodyColor(), BodyColor::platinum);
+    EXPECT_EQ (window->getBody().getBodyColorIndex(), BodyColor::platinum);
 
-    window->setBodyColorMode (1);
+    window->setBodyColorMode (BodyColorMode::black);
     window->applyBodyColorMode();
-    EXPECT_EQ (window->getBodyColor(), 0);
+    EXPECT_EQ (window->getBodyColor(), BodyColor::black);
 
-    // Any other mode is "Auto": it becomes 0 and, with no unit to ask, keeps the colour.
-    window->setBodyColor (1);
-    window->setBodyColorMode (7);
-    window->applyBodyColorMode();
-    EXPECT_EQ (window->getBodyColorMode(), 0);
-    EXPECT_EQ (window->getBodyColor(), 1);
+    // "Auto", and any value that is no mode, follow the unit: with no unit to ask, the colour stays.
+    for (auto mode : { BodyColorMode::followUnit, static_cast<BodyColorMode> (7) })
+    {
+        window->setBodyColor (BodyColor::white);
+        window->setBodyColorMode (mode);
+        window->applyBodyColorMode();
+        EXPECT_EQ (window->getBodyColorMode(), BodyColorMode::followUnit);
+        EXPECT_EQ (window->getBodyColor(), BodyColor::white);
+    }
 
     std::atomic<bool> done { false };
-    std::thread link ([&] { window->setBodyColor (2); done = true; });
+    std::thread link ([&] { window->setBodyColor (BodyColor::platinum); done = true; });
     for (int i = 0; i < 200 && ! done; ++i)
         pumpMessages (10);
     link.join();
-    EXPECT_EQ (window->getBody().getBodyColorIndex(), 2);
+    EXPECT_EQ (window->getBody().getBodyColorIndex(), BodyColor::platinum);
 
     // The body is repainted in the new colour.
     window->getBody().paint (*std::make_unique<juce::Graphics> (juce::Image (juce::Image::ARGB, 4, 4, true)));
@@ -179,16 +183,16 @@ TEST_F (MainWindowGuiTest, KeysAndCommandsReachTheirTargetsFromEveryWindow)
 TEST_F (MainWindowGuiTest, EditsGoThroughTheWindowsCommandsAndComeBackOnUndo)
 {
     // No unit here: edits are recorded and flagged, nothing can be sent.
-    current->scene[spiralUp][1] = 2;
+    current->scene[SceneEffect::spiralUp][1] = 2;
     ASSERT_TRUE (window->commitSettingsChange());
     EXPECT_TRUE (window->isDocumentModified());
     EXPECT_TRUE (window->hasUnsavedChanges());
-    EXPECT_EQ (lastSent->scene[spiralUp][1], 2);
+    EXPECT_EQ (lastSent->scene[SceneEffect::spiralUp][1], 2);
 
     ASSERT_TRUE (window->performCommand (CommandTable::undo));
-    EXPECT_EQ (current->scene[spiralUp][1], 0);
+    EXPECT_EQ (current->scene[SceneEffect::spiralUp][1], 0);
     ASSERT_TRUE (window->performCommand (CommandTable::redo));
-    EXPECT_EQ (current->scene[spiralUp][1], 2);
+    EXPECT_EQ (current->scene[SceneEffect::spiralUp][1], 2);
 
     // Without a unit the Sync button is disabled, and its command does nothing either.
     EXPECT_FALSE (window->isSyncOn());

@@ -1,6 +1,7 @@
 #include "app/MessageTexts.h"
 
 #include "../support/JuceTestPrinters.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,8 +9,11 @@
 
 namespace
 {
-enum Language { english, french, german, spanish, italian, dutch, russian, portuguese,
-                simplifiedChinese, traditionalChinese, korean, japanese };
+constexpr auto english = UiLanguage::english, french = UiLanguage::french, german = UiLanguage::german,
+               spanish = UiLanguage::spanish, italian = UiLanguage::italian, dutch = UiLanguage::dutch,
+               russian = UiLanguage::russian, portuguese = UiLanguage::portuguese,
+               simplifiedChinese = UiLanguage::simplifiedChinese, traditionalChinese = UiLanguage::traditionalChinese,
+               korean = UiLanguage::korean, japanese = UiLanguage::japanese;
 
 std::vector<UserMessage> allMessages()
 {
@@ -100,9 +104,9 @@ TEST (MessageTexts, EveryEntryIsValidUtf8AndKeepsTheEnglishShape)
         const auto en = table.utf8 (english);
         const bool question = en.back() == '?';
 
-        for (int language = 0; language < numUiLanguages; ++language)
+        for (auto language : allUiLanguages)
         {
-            SCOPED_TRACE ("message " + std::to_string ((int) message) + ", language " + std::to_string (language));
+            SCOPED_TRACE ("message " + std::to_string ((int) message) + ", language " + std::to_string (uiLanguageIndex (language)));
             const auto entry = table.utf8 (language);
 
             ASSERT_FALSE (entry.empty());
@@ -147,10 +151,11 @@ TEST (MessageTexts, EachLanguageColumnIsInItsOwnScript)
         const auto& table = messageText (message);
         SCOPED_TRACE ("message " + std::to_string ((int) message));
 
-        for (int language = 1; language < numUiLanguages; ++language)
-            EXPECT_NE (table.utf8 (language), table.utf8 (english)) << "language " << language << " left untranslated";
+        for (auto language : allUiLanguages)
+            if (language != english)
+                EXPECT_NE (table.utf8 (language), table.utf8 (english)) << "language " << language << " left untranslated";
 
-        for (int language : { english, french, german, spanish, italian, dutch, portuguese })
+        for (auto language : { english, french, german, spanish, italian, dutch, portuguese })
         {
             const auto text = table[language];
             for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
@@ -162,7 +167,7 @@ TEST (MessageTexts, EachLanguageColumnIsInItsOwnScript)
         EXPECT_TRUE (containsAny (table[korean], 0xAC00, 0xD7A3));
         EXPECT_TRUE (containsAny (table[japanese], 0x3040, 0x30FF));
 
-        for (int language : { simplifiedChinese, traditionalChinese })
+        for (auto language : { simplifiedChinese, traditionalChinese })
         {
             EXPECT_TRUE (containsAny (table[language], 0x4E00, 0x9FFF)) << "language " << language;
             EXPECT_FALSE (containsAny (table[language], 0x3040, 0x30FF)) << "kana in language " << language;
@@ -176,7 +181,7 @@ TEST (MessageTexts, EachLanguageColumnIsInItsOwnScript)
 
 TEST (MessageTexts, VersionIsFilledWithPlainReplacements)
 {
-    for (int language = 0; language < numUiLanguages; ++language)
+    for (auto language : allUiLanguages)
     {
         EXPECT_EQ (count (messageText (UserMessage::version).utf8 (language), "%s"), 2) << language;
 
@@ -195,8 +200,8 @@ TEST (MessageTexts, VersionIsFilledWithPlainReplacements)
     EXPECT_TRUE (versionMessage (japanese, "2.1.0", unknown).contains (unknown));
 
     // Languages outside the twelve read the English pattern.
-    EXPECT_EQ (versionMessage (-1, "a", "b"), versionMessage (english, "a", "b"));
-    EXPECT_EQ (versionMessage (12, "a", "b"), versionMessage (english, "a", "b"));
+    EXPECT_EQ (versionMessage (languageAt (-1), "a", "b"), versionMessage (english, "a", "b"));
+    EXPECT_EQ (versionMessage (languageAt (12), "a", "b"), versionMessage (english, "a", "b"));
 }
 
 TEST (MessageTexts, FillPlaceholdersCountsReplacementsAgainstPlaceholders)
@@ -213,7 +218,7 @@ TEST (MessageTexts, LanguagesOutsideTheTwelveReadEnglish)
     for (auto message : allMessages())
     {
         const auto& table = messageText (message);
-        EXPECT_EQ (table[-1], table[english]);
-        EXPECT_EQ (table[12], table[english]);
+        EXPECT_EQ (table[languageAt (-1)], table[english]);
+        EXPECT_EQ (table[languageAt (12)], table[english]);
     }
 }

@@ -1,6 +1,7 @@
 #include "app/Manuals.h"
 #include "app/MusicLibraryLauncher.h"
 #include "JuceTestPrinters.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -156,24 +157,24 @@ TEST_F (MusicLibraryLauncherTest, ManualsBesideTheProgramComeFirstThenTheSharedD
 {
     const auto bin = root.getChildFile ("bin");
     const auto shared = root.getChildFile ("share/tessalin");
-    const auto write = [] (const juce::File& base, int language)
+    const auto write = [] (const juce::File& base, UiLanguage language)
     {
         const auto file = base.getChildFile (Manuals::relativePath (language));
         EXPECT_TRUE (file.create().wasOk());
         return file;
     };
 
-    EXPECT_EQ (Manuals::relativePath (7), "Manual/Portuguese/Manual_tessalin_pt-pt.pdf");
-    EXPECT_EQ (Manuals::relativePath (12), Manuals::relativePath (0));
+    EXPECT_EQ (Manuals::relativePath (UiLanguage::portuguese), "Manual/Portuguese/Manual_tessalin_pt-pt.pdf");
+    EXPECT_EQ (Manuals::relativePath (languageAt (12)), Manuals::relativePath (UiLanguage::english));
 
     // Missing everywhere: nothing is opened.
-    EXPECT_FALSE (Manuals::open (11, bin, starter));
+    EXPECT_FALSE (Manuals::open (UiLanguage::japanese, bin, starter));
     EXPECT_TRUE (starter.documents.isEmpty());
 
-    const auto installedJapanese = write (shared, 11);
-    EXPECT_TRUE (Manuals::open (11, bin, starter));
-    const auto besideJapanese = write (bin, 11);
-    EXPECT_TRUE (Manuals::open (11, bin, starter));
+    const auto installedJapanese = write (shared, UiLanguage::japanese);
+    EXPECT_TRUE (Manuals::open (UiLanguage::japanese, bin, starter));
+    const auto besideJapanese = write (bin, UiLanguage::japanese);
+    EXPECT_TRUE (Manuals::open (UiLanguage::japanese, bin, starter));
     EXPECT_EQ (starter.documents, (juce::Array<juce::File> { installedJapanese, besideJapanese }));
     EXPECT_TRUE (starter.programs.isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "app/OverlayPanels.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,8 @@ TEST (OverlayPanels, EachCommandOpensItsPanelWithTheWindowsValuesAndClosesItAgai
     window.choices.effectBrowserAtStartup = true;
     window.choices.restoreDocument = false;
     window.choices.restoreWindows = true;
-    window.choices.bodyColorMode = 3;
-    window.choices.language = 11;
+    window.choices.bodyColorMode = BodyColorMode::platinum;
+    window.choices.language = UiLanguage::japanese;
 
     // F7: built, loaded, shown, then focused; the values are in before it shows.
     panels.toggle (settingsPanel);
@@ -114,8 +115,8 @@ TEST (PanelValues, WhatAPanelShowsGoesBackToTheSameChoices)
     choices.importEffects = false;
     choices.importSamples = true;
     choices.effectBrowserAtStartup = true;
-    choices.bodyColorMode = 2;
-    choices.language = 5;
+    choices.bodyColorMode = BodyColorMode::white;
+    choices.language = UiLanguage::dutch;
 
     // Unchanged values store back as the choices they came from, for each panel.
     for (auto kind : { exportPanel, importPanel, settingsPanel })
@@ -128,8 +129,8 @@ TEST (PanelValues, WhatAPanelShowsGoesBackToTheSameChoices)
     // Nothing selected reads as the first item; a language outside the twelve as English.
     auto stored = choices;
     PanelValues { false, false, false, -1, 40 }.storeInto (settingsPanel, stored);
-    EXPECT_EQ (stored.bodyColorMode, 0);
-    EXPECT_EQ (stored.language, 0);
+    EXPECT_EQ (stored.bodyColorMode, BodyColorMode::followUnit);
+    EXPECT_EQ (stored.language, UiLanguage::english);
     EXPECT_FALSE (stored.effectBrowserAtStartup);
     EXPECT_FALSE (stored.importEffects) << "the Settings panel leaves the import choices alone";
 }

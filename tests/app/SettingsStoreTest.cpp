@@ -3,6 +3,7 @@
 #include "core/DocumentXml.h"
 #include "JuceTestPrinters.h"
 #include "TestDocuments.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -28,9 +29,9 @@ StoredSettings unusualSettings()
     s.exportEffects = false;
     s.exportSamples = true;
     s.restoreDocument = false;
-    s.language = 11;
-    s.bodyColor = 2;
-    s.bodyColorMode = 3;
+    s.language = UiLanguage::japanese;
+    s.bodyColor = BodyColor::platinum;
+    s.bodyColorMode = BodyColorMode::platinum;
     return s;
 }
 
@@ -84,9 +85,9 @@ TEST_F (SettingsStoreTest, FirstStartReadsTheDefaultsAndWritesNothing)
     const StoredSettings d;
     EXPECT_TRUE (d.restoreWindows && d.restoreDocument && d.importEffects && d.exportEffects);
     EXPECT_FALSE (d.effectBrowserAtStartup || d.importSamples || d.exportSamples);
-    EXPECT_EQ (d.language, 0);
-    EXPECT_EQ (d.bodyColor, 0);
-    EXPECT_EQ (d.bodyColorMode, 0);
+    EXPECT_EQ (d.language, UiLanguage::english);
+    EXPECT_EQ (d.bodyColor, BodyColor::black);
+    EXPECT_EQ (d.bodyColorMode, BodyColorMode::followUnit);
 
     auto document = factoryDocument();
     const auto before = factoryDocument();
@@ -141,9 +142,9 @@ TEST_F (SettingsStoreTest, ValuesOutOfRangeReadAsTheirDefaults)
         writeRaw (properties (value ("messageLanguage", c.language) + value ("bodyColor", c.color)
                               + value ("bodyColorMode", c.mode)));
         const auto read = SettingsStore (settingsFile).read();
-        EXPECT_EQ (read.language, c.expectedLanguage) << c.language;
-        EXPECT_EQ (read.bodyColor, c.expectedColor) << c.color;
-        EXPECT_EQ (read.bodyColorMode, c.expectedMode) << c.mode;
+        EXPECT_EQ (uiLanguageIndex (read.language), c.expectedLanguage) << c.language;
+        EXPECT_EQ (static_cast<int> (read.bodyColor), c.expectedColor) << c.color;
+        EXPECT_EQ (static_cast<int> (read.bodyColorMode), c.expectedMode) << c.mode;
     }
 
     // What was corrected is written corrected.
@@ -151,8 +152,8 @@ TEST_F (SettingsStoreTest, ValuesOutOfRangeReadAsTheirDefaults)
     {
         SettingsStore store (settingsFile);
         auto settings = store.read();
-        settings.language = 99;
-        settings.bodyColorMode = 9;
+        settings.language = languageAt (99);
+        settings.bodyColorMode = static_cast<BodyColorMode> (9);
         ASSERT_TRUE (store.write (settings, *factoryDocument()));
     }
     auto xml = juce::XmlDocument::parse (settingsFile);
@@ -214,7 +215,7 @@ TEST_F (SettingsStoreTest, RestoresANonDefaultDocumentWithANonAsciiSamplePath)
     auto original = factoryDocument();
     original->isolateLock = 1;
     original->sceneLock = 1;
-    original->scene[noise][DocumentKeys::noiseMaxSliderIndex] = 5;     // only the second part carries 5
+    original->scene[SceneEffect::noise][DocumentKeys::noiseMaxSliderIndex] = 5;     // only the second part carries 5
     auto& slot = samplerSlot (*original, 5);
     setSlotPath (slot, sample.getFullPathName());
     slot.start = 480;

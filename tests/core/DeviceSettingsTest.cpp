@@ -34,27 +34,27 @@ TEST (DeviceSettingsReset, FactoryDefaultsWithoutKeepingTheSampler)
     auto d = createDeviceSettings();
     fillSlot (samplerSlot (*d, 3), "/music/a.wav", 1);
     d->isolateLock = 1;
-    d->scene[noise][0] = 77;
+    d->scene[SceneEffect::noise][0] = 77;
 
     resetDeviceSettings (*d, false);
 
     EXPECT_EQ (d->isolateLock, 0);
-    EXPECT_EQ (d->scene[noise][0], 0);
-    EXPECT_EQ (d->isolate[isolator][1], 3);
-    EXPECT_EQ (d->isolate[isolator][6], 2);
-    EXPECT_EQ (d->scene[hpfEcho][5], 5);
-    EXPECT_EQ (d->scene[sceneEcho][1], 1);
-    EXPECT_EQ (d->scene[noise][8], 2);
-    EXPECT_EQ (d->scene[reverbDown][12], 1);
-    EXPECT_EQ (d->scene[reverbUp][12], 0);
-    EXPECT_EQ (d->release[vinylBrake][1], 8);
-    EXPECT_EQ (d->release[releaseEcho][4], 1);
-    EXPECT_EQ (d->release[backSpin][3], 2);
-    EXPECT_EQ (d->xpad[osc].values[7], 3);
-    EXPECT_EQ (d->xpad[osc].values[11], 1);
-    EXPECT_EQ (d->xpad[osc].values[15], 0);
-    EXPECT_EQ (d->xpad[pitch].values[3], 11);
-    EXPECT_EQ (d->xpad[xpad].values[17], 14);
+    EXPECT_EQ (d->scene[SceneEffect::noise][0], 0);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 3);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][6], 2);
+    EXPECT_EQ (d->scene[SceneEffect::hpfEcho][5], 5);
+    EXPECT_EQ (d->scene[SceneEffect::echo][1], 1);
+    EXPECT_EQ (d->scene[SceneEffect::noise][8], 2);
+    EXPECT_EQ (d->scene[SceneEffect::reverbDown][12], 1);
+    EXPECT_EQ (d->scene[SceneEffect::reverbUp][12], 0);
+    EXPECT_EQ (d->release[ReleaseEffect::vinylBrake][1], 8);
+    EXPECT_EQ (d->release[ReleaseEffect::echo][4], 1);
+    EXPECT_EQ (d->release[ReleaseEffect::backSpin][3], 2);
+    EXPECT_EQ (d->xpad[XPadEffect::osc].values[7], 3);
+    EXPECT_EQ (d->xpad[XPadEffect::osc].values[11], 1);
+    EXPECT_EQ (d->xpad[XPadEffect::osc].values[15], 0);
+    EXPECT_EQ (d->xpad[XPadEffect::pitch].values[3], 11);
+    EXPECT_EQ (d->xpad[XPadEffect::xpad].values[17], 14);
 
     for (int i = 0; i < XPadEffectRecord::numSlots; ++i)
     {
@@ -63,7 +63,7 @@ TEST (DeviceSettingsReset, FactoryDefaultsWithoutKeepingTheSampler)
         EXPECT_EQ (slot.sampleRate, 0);
         EXPECT_EQ (slot.gainIndex, i < numUnitSlots ? 128 : 0);
     }
-    EXPECT_EQ (d->xpad[roll].slots[0].gainIndex, 0);
+    EXPECT_EQ (d->xpad[XPadEffect::roll].slots[0].gainIndex, 0);
 }
 
 TEST (DeviceSettingsReset, KeepingTheSamplerKeepsSlotsButNotTheirGains)
@@ -71,11 +71,11 @@ TEST (DeviceSettingsReset, KeepingTheSamplerKeepsSlotsButNotTheirGains)
     auto d = createDeviceSettings();
     for (int i = 0; i < XPadEffectRecord::numSlots; ++i)
         fillSlot (samplerSlot (*d, i), "/music/s" + juce::String (i) + ".wav", i);
-    d->xpad[sampler].values[1] = 2;
+    d->xpad[XPadEffect::sampler].values[1] = 2;
 
     resetDeviceSettings (*d, true);
 
-    EXPECT_EQ (d->xpad[sampler].values[1], 2);
+    EXPECT_EQ (d->xpad[XPadEffect::sampler].values[1], 2);
     for (int i = 0; i < XPadEffectRecord::numSlots; ++i)
     {
         const auto& slot = samplerSlot (*d, i);

@@ -53,7 +53,7 @@ int main()
     });
 
     auto lastSent = std::make_unique<DeviceSettings> (*document);
-    document->scene[crushEcho][10] = 3;
+    document->scene[SceneEffect::crushEcho][10] = 3;
     int children = 0;
     const double oneValueDiff = medianMs (2001, [&]
     {

@@ -53,7 +53,7 @@ TEST (DocumentXmlRoundTrip, FactoryDefaultsComeBackIdentical)
 {
     auto written = resetDocument();
     auto read = resetDocument();
-    read->isolate[isolator][1] = 0;     // make sure the reader really writes
+    read->isolate[IsolateEffect::isolator][1] = 0;     // make sure the reader really writes
 
     const auto text = fullText (*written);
     EXPECT_TRUE (text.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
@@ -120,8 +120,8 @@ TEST (DocumentXmlRoundTrip, CharacterOutsideTheBasicPlaneIsOneEntity)
 TEST (DocumentXmlNoise, SlidersAreNarrowedInTheOlderPart)
 {
     auto d = resetDocument();
-    d->scene[noise][7] = 6;     // minimum: clamped to 3
-    d->scene[noise][8] = 5;     // maximum: wraps to 0
+    d->scene[SceneEffect::noise][7] = 6;     // minimum: clamped to 3
+    d->scene[SceneEffect::noise][8] = 5;     // maximum: wraps to 0
 
     auto v10 = createSettingsElementV10 (*d, *d, {});
     auto* noiseElement = v10->getChildByName ("SceneFx")->getChildByName ("Noise");
@@ -134,14 +134,14 @@ TEST (DocumentXmlNoise, SlidersAreNarrowedInTheOlderPart)
 
     auto both = resetDocument();
     EXPECT_EQ (parseSettingsText (*both, fullText (*d)), settingsReadOk);
-    EXPECT_EQ (both->scene[noise][7], 6);
-    EXPECT_EQ (both->scene[noise][8], 5);
+    EXPECT_EQ (both->scene[SceneEffect::noise][7], 6);
+    EXPECT_EQ (both->scene[SceneEffect::noise][8], 5);
 
     auto onlyFirst = resetDocument();
     const auto firstPart = fullText (*d).upToFirstOccurrenceOf ("</QZT-7200>", true, false);
     EXPECT_EQ (parseSettingsText (*onlyFirst, firstPart), settingsNoSecondPart);
-    EXPECT_EQ (onlyFirst->scene[noise][7], 3);
-    EXPECT_EQ (onlyFirst->scene[noise][8], 0);
+    EXPECT_EQ (onlyFirst->scene[SceneEffect::noise][7], 3);
+    EXPECT_EQ (onlyFirst->scene[SceneEffect::noise][8], 0);
 }
 
 TEST (DocumentXmlDifference, SaysExactlyWhatChanged)
@@ -157,7 +157,7 @@ TEST (DocumentXmlDifference, SaysExactlyWhatChanged)
     EXPECT_EQ (numChildren (*v11), 0);
     EXPECT_EQ (v10->getStringAttribute ("version"), "1.0");
 
-    a->release[releaseEcho][4] = 0;
+    a->release[ReleaseEffect::echo][4] = 0;
     v10 = createSettingsElementV10 (*a, *b, { false, true });
     ASSERT_EQ (numChildren (*v10), 1);
     auto* releaseFx = v10->getChildByName ("ReleaseFx");
@@ -171,7 +171,7 @@ TEST (DocumentXmlDifference, SaysExactlyWhatChanged)
     EXPECT_EQ (numChildren (*createSettingsElementV11 (*a, *b, { false, true })), 0);
 
     // A changed gain of a used slot shows in the newer part only.
-    a->release[releaseEcho][4] = 1;
+    a->release[ReleaseEffect::echo][4] = 1;
     samplerSlot (*a, 5).gainIndex = 3;
     EXPECT_EQ (numChildren (*createSettingsElementV10 (*a, *b, { false, true })), 0);
     EXPECT_EQ (createSettingsText (*a, *b, { false, true }).contains ("<Gain>3</Gain>"), true);
@@ -210,7 +210,7 @@ TEST (DocumentXmlReader, CaseOfElementsButNotOfTheRoot)
                               "<ISOLATOR><lowmincb> 2</lowmincb></ISOLATOR></isolatefx></QZT-7200>";
     EXPECT_EQ (parseSettingsText (*d, text), settingsNoSecondPart);
     EXPECT_EQ (d->isolateLock, 1);
-    EXPECT_EQ (d->isolate[isolator][1], 2);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 2);
 
     auto e = resetDocument();
     EXPECT_EQ (parseSettingsText (*e, text.replace ("QZT-7200", "qzt-7200")), settingsNoFirstPart);
@@ -229,24 +229,24 @@ TEST (DocumentXmlReader, ValuesAreParsedWithinBoundsAndNeverWrap)
     };
     auto read = [&] (const juce::String& value)
     {
-        d->isolate[isolator][1] = 1;
+        d->isolate[IsolateEffect::isolator][1] = 1;
         return readSettingsElementV10 (*d, juce::parseXML (isolatorWith (value)).get());
     };
 
     EXPECT_EQ (read ("3"), settingsReadOk);
-    EXPECT_EQ (d->isolate[isolator][1], 3);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 3);
     EXPECT_EQ (read ("+2"), settingsReadOk);
-    EXPECT_EQ (d->isolate[isolator][1], 2);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 2);
     EXPECT_EQ (read ("  3xyz"), settingsReadOk);
-    EXPECT_EQ (d->isolate[isolator][1], 3);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 3);
     EXPECT_EQ (read ("abc"), settingsReadOk);
-    EXPECT_EQ (d->isolate[isolator][1], 0);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 0);
     EXPECT_EQ (read ("4"), settingsValueOutOfRange);
-    EXPECT_EQ (d->isolate[isolator][1], 1);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 1);
     EXPECT_EQ (read ("-1"), settingsValueOutOfRange);
     EXPECT_EQ (read ("4294967297"), settingsValueOutOfRange);
     EXPECT_EQ (read ("99999999999999999999999999"), settingsValueOutOfRange);
-    EXPECT_EQ (d->isolate[isolator][1], 1);
+    EXPECT_EQ (d->isolate[IsolateEffect::isolator][1], 1);
 
     auto slotWith = [] (const juce::String& inner)
     {
@@ -328,20 +328,20 @@ TEST (DocumentXmlReader, DifferenceTextsWithAnEmptyPartReadBack)
 {
     auto before = resetDocument();
     auto after = resetDocument();
-    after->xpad[pitch].values[3] = 4;      // only the older part carries it
+    after->xpad[XPadEffect::pitch].values[3] = 4;      // only the older part carries it
 
     const auto text = createSettingsText (*after, *before, { true, false });
     ASSERT_TRUE (text.contains ("<QZT-7200 version=\"1.1\"/>"));
 
     auto unitSide = resetDocument();
     EXPECT_EQ (parseSettingsText (*unitSide, text), settingsReadOk);
-    EXPECT_EQ (unitSide->xpad[pitch].values[3], 4);
+    EXPECT_EQ (unitSide->xpad[XPadEffect::pitch].values[3], 4);
 
-    after->scene[noise][8] = 6;             // now the newer part too; the older one writes it narrowed
-    before->xpad[pitch].values[3] = 4;
+    after->scene[SceneEffect::noise][8] = 6;             // now the newer part too; the older one writes it narrowed
+    before->xpad[XPadEffect::pitch].values[3] = 4;
     const auto both = createSettingsText (*after, *before, { true, false });
     EXPECT_EQ (parseSettingsText (*unitSide, both), settingsReadOk);
-    EXPECT_EQ (unitSide->scene[noise][8], 6);
+    EXPECT_EQ (unitSide->scene[SceneEffect::noise][8], 6);
 
     // No change at all: both roots close at once, and the text still reads as a whole.
     auto same = std::make_unique<DeviceSettings> (*after);

@@ -34,7 +34,7 @@ protected:
     void SetUp() override
     {
         unit.setActiveSensingIntervalMs (20);
-        link = std::make_unique<MidiThread> (linkHost, 0, unit, MidiLinkTimings { 50, 60, 5 });
+        link = std::make_unique<MidiThread> (linkHost, BodyColor::black, unit, MidiLinkTimings { 50, 60, 5 });
         ASSERT_TRUE (link->isConnected());
         controller.setLink (link.get());
         unit.clearRecords();
@@ -76,13 +76,13 @@ TEST_F (EditControllerTest, ACommitWithNothingChangedDoesNothing)
     EXPECT_EQ (settingsFrames(), 0);
 
     // Values nobody carries (the reserved first value of a record) are no edit either.
-    current->scene[sceneEcho][0] = 5;
+    current->scene[SceneEffect::echo][0] = 5;
     EXPECT_FALSE (controller.commitSettingsChange());
 }
 
 TEST_F (EditControllerTest, CommitUndoRedoMoveDocumentsFlagsAndTheUnit)
 {
-    current->scene[crushEcho][10] = 3;
+    current->scene[SceneEffect::crushEcho][10] = 3;
     ASSERT_TRUE (controller.commitSettingsChange());
     EXPECT_TRUE (sameBytes (*current, *lastSent));
     EXPECT_EQ (host.placements, 1);
@@ -93,7 +93,7 @@ TEST_F (EditControllerTest, CommitUndoRedoMoveDocumentsFlagsAndTheUnit)
     EXPECT_FALSE (unit.getLastSettingsText().contains ("IsolateFx")) << "only the difference is sent";
 
     controller.undo();
-    EXPECT_EQ (current->scene[crushEcho][10], 0);
+    EXPECT_EQ (current->scene[SceneEffect::crushEcho][10], 0);
     EXPECT_TRUE (sameBytes (*current, *lastSent));
     EXPECT_EQ (host.refreshes, 1);
     EXPECT_EQ (host.placements, 1) << "undo does not move the browser";
@@ -102,7 +102,7 @@ TEST_F (EditControllerTest, CommitUndoRedoMoveDocumentsFlagsAndTheUnit)
 
     controller.setSettingsModified (false);
     controller.redo();
-    EXPECT_EQ (current->scene[crushEcho][10], 3);
+    EXPECT_EQ (current->scene[SceneEffect::crushEcho][10], 3);
     EXPECT_EQ (host.placements, 2);
     ASSERT_TRUE (waitForSettingsFrames (3));
     EXPECT_TRUE (unitMatchesCurrent());
@@ -118,7 +118,7 @@ TEST_F (EditControllerTest, CommitUndoRedoMoveDocumentsFlagsAndTheUnit)
 TEST_F (EditControllerTest, ALoadedDocumentIsTheReferenceForTheNextCommit)
 {
     const auto beforeFirstCommit = *current;
-    current->scene[crushEcho][10] = 3;
+    current->scene[SceneEffect::crushEcho][10] = 3;
     ASSERT_TRUE (controller.commitSettingsChange());
     ASSERT_TRUE (waitForSettingsFrames (1));
 
@@ -146,34 +146,34 @@ TEST_F (EditControllerTest, ACommitAfterUndoCutsTheRedoBranch)
 {
     for (int value : { 1, 2, 3 })
     {
-        current->xpad[xpad].values[16] = value;
+        current->xpad[XPadEffect::xpad].values[16] = value;
         controller.commitSettingsChange();
     }
     EXPECT_EQ (controller.getHistory().getNumEntries(), 4) << "one net entry per commit";
 
     controller.undo();
     controller.undo();
-    EXPECT_EQ (current->xpad[xpad].values[16], 1);
+    EXPECT_EQ (current->xpad[XPadEffect::xpad].values[16], 1);
 
-    current->xpad[pitch].values[2] = 5;
+    current->xpad[XPadEffect::pitch].values[2] = 5;
     ASSERT_TRUE (controller.commitSettingsChange());
     EXPECT_FALSE (controller.getHistory().canRedo());
     controller.redo();
-    EXPECT_EQ (current->xpad[pitch].values[2], 5);
+    EXPECT_EQ (current->xpad[XPadEffect::pitch].values[2], 5);
 
     controller.undo();
     controller.undo();
-    EXPECT_EQ (current->xpad[xpad].values[16], 12);
-    EXPECT_EQ (current->xpad[pitch].values[2], 11);
+    EXPECT_EQ (current->xpad[XPadEffect::xpad].values[16], 12);
+    EXPECT_EQ (current->xpad[XPadEffect::pitch].values[2], 11);
     EXPECT_FALSE (controller.getHistory().canUndo());
 }
 
 TEST_F (EditControllerTest, WithSyncOffNothingIsSentButTheReferenceMoves)
 {
     host.syncOn = false;
-    current->release[backSpin][1] = 2;
+    current->release[ReleaseEffect::backSpin][1] = 2;
     controller.commitSettingsChange();
-    current->release[backSpin][2] = 7;
+    current->release[ReleaseEffect::backSpin][2] = 7;
     controller.commitSettingsChange();
     EXPECT_TRUE (controller.isSettingsModified());
 
@@ -185,7 +185,7 @@ TEST_F (EditControllerTest, WithSyncOffNothingIsSentButTheReferenceMoves)
 
     // Switched on later: the next commit sends only what differs from the undone state.
     host.syncOn = true;
-    current->release[backSpin][3] = 4;
+    current->release[ReleaseEffect::backSpin][3] = 4;
     controller.commitSettingsChange();
     ASSERT_TRUE (waitForSettingsFrames (1));
     EXPECT_TRUE (unit.getLastSettingsText().contains ("<Area2Cb>4</Area2Cb>"));
@@ -208,7 +208,7 @@ TEST_F (EditControllerTest, SlotEditsAreRecordedAndRebuildTheSamplerOnUndo)
     EXPECT_EQ (getSlotPath (samplerSlot (*current, 4)), "/samples/hat.wav");
     EXPECT_EQ (host.rebuilds, 1);
 
-    current->isolate[gateDrive][2] = 1;
+    current->isolate[IsolateEffect::gateDrive][2] = 1;
     controller.commitSettingsChange();
     controller.undo();
     EXPECT_EQ (host.rebuilds, 1) << "no slot changed";
@@ -236,7 +236,7 @@ TEST_F (EditControllerTest, SyncSendsEverythingAndWarnsOnlyOnAFreshDefaultAnswer
     controller.syncWithDevice();
     EXPECT_EQ (host.alerts.size(), 1u);
 
-    current->xpad[osc].values[5] = 0;
+    current->xpad[XPadEffect::osc].values[5] = 0;
     controller.commitSettingsChange();
     ASSERT_TRUE (waitForSettingsFrames (3));
     EXPECT_LT (unit.getLastSettingsText().length(), 200) << "later commits send the difference";
@@ -249,7 +249,7 @@ TEST_F (EditControllerTest, NothingIsSentWhileNotConnected)
     ASSERT_TRUE (pumpUntil ([&] { return ! link->isConnected(); }, 3000));
     unit.clearRecords();
 
-    current->isolate[isolator][7] = 2;
+    current->isolate[IsolateEffect::isolator][7] = 2;
     EXPECT_TRUE (controller.commitSettingsChange());
     EXPECT_TRUE (controller.isSettingsModified());
     EXPECT_FALSE (controller.sendSettingsToDevice (true));

@@ -32,7 +32,7 @@ std::unique_ptr<DeviceSettings> documentWithSlot (int marker)
 {
     auto d = createDeviceSettings();
     resetDeviceSettings (*d, false);
-    d->isolate[isolator][1] = marker;
+    d->isolate[IsolateEffect::isolator][1] = marker;
     samplerSlot (*d, 0).gainIndex = marker;    // every state has slots of its own
     return d;
 }
@@ -40,7 +40,7 @@ std::unique_ptr<DeviceSettings> documentWithSlot (int marker)
 int markerOf (const SettingsHistory& history, int index)
 {
     auto d = createDeviceSettings();
-    return history.restoreEntry (index, *d) ? d->isolate[isolator][1] : -1;
+    return history.restoreEntry (index, *d) ? d->isolate[IsolateEffect::isolator][1] : -1;
 }
 
 struct FailureScope

@@ -83,7 +83,7 @@ int main()
 
     SimulatedUnit unit;
     LinkTestHost linkHost;
-    MidiThread link (linkHost, 0, unit, MidiLinkTimings { 200, 100, 5 });
+    MidiThread link (linkHost, BodyColor::black, unit, MidiLinkTimings { 200, 100, 5 });
     if (! link.isConnected())
         return 1;
 

@@ -19,7 +19,7 @@ class MidiFetch : public ::testing::Test
 protected:
     void SetUp() override
     {
-        link = std::make_unique<MidiThread> (host, 0, unit, MidiLinkTimings { 50, 100, 5 });
+        link = std::make_unique<MidiThread> (host, BodyColor::black, unit, MidiLinkTimings { 50, 100, 5 });
         ASSERT_TRUE (link->isConnected());
 
         current = resetDocument();
@@ -62,7 +62,7 @@ juce::String firstPartOnly (const juce::String& text)
 TEST_F (MidiFetch, DumpReplacesTheSettingsButKeepsOurSamples)
 {
     auto unitDocument = randomParameters (random);
-    unitDocument->scene[noise][8] = 5;      // only the newer part can carry it
+    unitDocument->scene[SceneEffect::noise][8] = 5;      // only the newer part can carry it
     unit.setDocument (*unitDocument);
     const auto before = *current;
 
@@ -70,7 +70,7 @@ TEST_F (MidiFetch, DumpReplacesTheSettingsButKeepsOurSamples)
     ASSERT_TRUE (link->applyReceivedSettings (*current));
 
     EXPECT_TRUE (sameParameters (*current, *unitDocument));
-    EXPECT_EQ (current->scene[noise][8], 5);
+    EXPECT_EQ (current->scene[SceneEffect::noise][8], 5);
 
     for (int i = 0; i < numUnitSlots; ++i)
         EXPECT_EQ (std::memcmp (&samplerSlot (*current, i), &samplerSlot (before, i), sizeof (SamplerSlot)), 0) << i;
@@ -89,8 +89,8 @@ TEST_F (MidiFetch, EveryOutcomeOfADump)
     unit.setSettingsDumpText (firstPartOnly (fullText));
     ASSERT_EQ (fetch(), MidiThread::fetchNoSecondPart);
     auto expected = *unitDocument;
-    expected.scene[noise][7] = juce::jmin (expected.scene[noise][7], 3);
-    expected.scene[noise][8] = expected.scene[noise][8] > 3 ? 0 : expected.scene[noise][8];
+    expected.scene[SceneEffect::noise][7] = juce::jmin (expected.scene[SceneEffect::noise][7], 3);
+    expected.scene[SceneEffect::noise][8] = expected.scene[SceneEffect::noise][8] > 3 ? 0 : expected.scene[SceneEffect::noise][8];
     ASSERT_TRUE (link->applyReceivedSettings (*current));
     EXPECT_TRUE (sameParameters (*current, expected));
 
@@ -129,7 +129,7 @@ TEST_F (MidiFetch, WithoutAUnitTheAnswerIsEmptyAtOnce)
 {
     link.reset();
     unit.setPorts ({}, {});
-    link = std::make_unique<MidiThread> (host, 0, unit, MidiLinkTimings { 50, 100, 5 });
+    link = std::make_unique<MidiThread> (host, BodyColor::black, unit, MidiLinkTimings { 50, 100, 5 });
     unit.clearRecords();
 
     link->beginSettingsRequest();
@@ -248,7 +248,7 @@ TEST_F (MidiFetch, RequestsRacingLateDumpsOnlyEverApplyWholeDocuments)
 TEST_F (MidiFetch, SentSettingsEndUpInTheUnitAndComeBack)
 {
     auto sent = randomParameters (random);
-    sent->scene[noise][7] = 6;
+    sent->scene[SceneEffect::noise][7] = 6;
     *current = *sent;
 
     // In full, then only what changed, as the settings are sent while Sync is on.
@@ -262,7 +262,7 @@ TEST_F (MidiFetch, SentSettingsEndUpInTheUnitAndComeBack)
     auto changed = createDeviceSettings();
     *changed = *sent;
     changed->isolateLock = 1 - changed->isolateLock;
-    changed->xpad[xpad].values[16] = (changed->xpad[xpad].values[16] + 1) % 16;
+    changed->xpad[XPadEffect::xpad].values[16] = (changed->xpad[XPadEffect::xpad].values[16] + 1) % 16;
     const auto difference = createSettingsText (*changed, *sent, { true, false });
     EXPECT_LT (difference.length(), full.length() / 4);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::settingsText, difference.toRawUTF8(), difference.getNumBytesAsUTF8()));

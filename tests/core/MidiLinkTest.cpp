@@ -1,6 +1,7 @@
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
 #include "SimulatedUnit.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ protected:
     // Fast enough for a quick suite, slow enough that a reply is never late on a loaded machine.
     static MidiLinkTimings fastTimings()    { return { 50, 100, 5 }; }
 
-    void open (MidiLinkTimings timings = fastTimings(), int bodyColour = 0)
+    void open (MidiLinkTimings timings = fastTimings(), BodyColor bodyColour = BodyColor::black)
     {
         link = std::make_unique<MidiThread> (host, bodyColour, unit, timings);
     }
@@ -64,7 +65,7 @@ TEST_F (MidiLink, ConnectsAtStartUpAndShowsItFromTheThreadOnce)
     EXPECT_EQ (frames[0].port, "QZT-7200 MIDI 1");
     EXPECT_EQ (frames[0].sender, juce::Thread::getCurrentThreadId());
     EXPECT_EQ (frames[1].command, SysExCommand::colourQuery);
-    EXPECT_EQ (link->getUnitColour(), 1);
+    EXPECT_EQ (link->getUnitColour(), BodyColor::white);
 
     ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
     pumpFor (6 * fastTimings().roundMs);
@@ -78,12 +79,13 @@ TEST_F (MidiLink, ConnectsAtStartUpAndShowsItFromTheThreadOnce)
 
 TEST_F (MidiLink, BodyColourFollowsTheUnitsReply)
 {
-    const std::pair<int, int> cases[] = { { 2, 1 }, { 3, 2 }, { 7, 0 }, { 0, 0 }, { -1, 0 } };
+    const std::pair<int, BodyColor> cases[] = { { 2, BodyColor::white }, { 3, BodyColor::platinum }, { 7, BodyColor::black },
+                                                { 0, BodyColor::black }, { -1, BodyColor::black } };
 
     for (auto [byte, colour] : cases)
     {
         unit.setColourByte (byte);     // -1: the unit does not answer
-        open (fastTimings(), 2);
+        open (fastTimings(), BodyColor::platinum);
         EXPECT_TRUE (link->isConnected());
         EXPECT_EQ (link->getUnitColour(), colour) << "colour byte " << byte;
         link.reset();
@@ -91,8 +93,8 @@ TEST_F (MidiLink, BodyColourFollowsTheUnitsReply)
 
     // Without a unit the colour stays what the window had.
     unit.setPorts ({}, {});
-    open (fastTimings(), 2);
-    EXPECT_EQ (link->getUnitColour(), 2);
+    open (fastTimings(), BodyColor::platinum);
+    EXPECT_EQ (link->getUnitColour(), BodyColor::platinum);
 }
 
 TEST_F (MidiLink, SilentPortsOfTheSameNameArePassedOver)
@@ -139,7 +141,7 @@ TEST_F (MidiLink, UsbPortIsTakenByTheThreadButNotAtStartUp)
     // The window is asked to apply the colour once the unit has told it.
     ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
     EXPECT_EQ (host.getColourApplications(), 1);
-    EXPECT_EQ (link->getUnitColour(), 2);
+    EXPECT_EQ (link->getUnitColour(), BodyColor::platinum);
     EXPECT_FALSE (host.everCalledWithoutLock());
 }
 

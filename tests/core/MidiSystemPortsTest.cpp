@@ -1,6 +1,7 @@
 #include "core/JuceMidiPortProvider.h"
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
+#include "TestEnums.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +38,13 @@ TEST (MidiSystemPorts, WithoutASequencerTheLinkWaitsQuietly)
     {
         // The link on the system's ports: offline but running, and it retries without a word.
         LinkTestHost host;
-        MidiThread link (host, 1);
+        MidiThread link (host, BodyColor::white);
         EXPECT_EQ (link.getConnectionState(), MidiThread::stateNotConnected);
         EXPECT_FALSE (link.isPortBusy());
         EXPECT_TRUE (link.isThreadRunning());
         pumpFor (3 * MidiLinkTimings::defaultRoundMs);
         EXPECT_EQ (link.getConnectionState(), MidiThread::stateNotConnected);
-        EXPECT_EQ (link.getUnitColour(), 1);
+        EXPECT_EQ (link.getUnitColour(), BodyColor::white);
         EXPECT_TRUE (host.getIndicatorCalls().empty());
     }
 

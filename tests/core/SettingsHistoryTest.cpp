@@ -9,7 +9,7 @@ std::unique_ptr<DeviceSettings> document (int marker)
 {
     auto d = createDeviceSettings();
     resetDeviceSettings (*d, false);
-    d->isolate[isolator][1] = marker;
+    d->isolate[IsolateEffect::isolator][1] = marker;
     return d;
 }
 
@@ -21,7 +21,7 @@ bool equal (const DeviceSettings& a, const DeviceSettings& b)
 int markerOf (const SettingsHistory& history, int index)
 {
     auto d = createDeviceSettings();
-    return history.restoreEntry (index, *d) ? d->isolate[isolator][1] : -1;
+    return history.restoreEntry (index, *d) ? d->isolate[IsolateEffect::isolator][1] : -1;
 }
 } // namespace
 
@@ -76,7 +76,7 @@ TEST (SettingsHistory, EntriesReadBackAsWholeDocumentsWhileSlotsAreShared)
         if (i % 10 == 0)
             samplerSlot (s, random.nextInt (20)).gainIndex = random.nextInt (256);
         else if (i % 7 == 0)
-            s.xpad[roll].slots[random.nextInt (20)].start = i;      // a slot array nobody uses
+            s.xpad[XPadEffect::roll].slots[random.nextInt (20)].start = i;      // a slot array nobody uses
         else
             s.scene[random.nextInt (10)][random.nextInt (13)] = i;
         history.pushSettingsSnapshot (states[(size_t) i - 1].get(), states[(size_t) i].get());

@@ -4,6 +4,7 @@
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/SliderLabelComp.h"
 #include "widgets/TypefaceResolver.h"
+#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>
@@ -353,14 +354,14 @@ TEST (CustomLookAndFeel, AlertFontsFollowTheLanguage)
                                        std::pair { 9, "MingLiU" }, std::pair { 10, "Batang" }, std::pair { 11, "MS PGothic" },
                                        std::pair { 12, "Verdana" }, std::pair { -1, "Verdana" } })
     {
-        CustomLookAndFeel::setUiLanguage (language);
+        CustomLookAndFeel::setUiLanguage (languageAt (language));
         EXPECT_EQ (skin.getAlertWindowMessageFont().getTypefaceName(), typeface) << language;
         EXPECT_FLOAT_EQ (skin.getAlertWindowMessageFont().getHeight(), 15.0f);
         EXPECT_EQ (skin.getAlertWindowFont().getTypefaceName(), typeface) << language;
         EXPECT_FLOAT_EQ (skin.getAlertWindowFont().getHeight(), 12.0f);
     }
 
-    CustomLookAndFeel::setUiLanguage (0);
+    CustomLookAndFeel::setUiLanguage (languageAt (0));
     EXPECT_EQ (skin.getAlertBoxWindowFlags(), juce::ComponentPeer::windowHasDropShadow);
 }
 

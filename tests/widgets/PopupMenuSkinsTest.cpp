@@ -5,6 +5,7 @@
 #include "widgets/LanguageComboLookAndFeel.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/WideButtonComboLookAndFeel.h"
+#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>
@@ -63,9 +64,9 @@ TEST (PopupMenuSkins, LanguageNamesAreDrawnInTheirOwnTypeface)
 
     for (int language = 0; language < numUiLanguages; ++language)
     {
-        const auto item = drawItem (skin, LanguageTypefaces::nameOf (language));
+        const auto item = drawItem (skin, LanguageTypefaces::nameOf (languageAt (language)));
         ASSERT_FALSE (item.fonts.empty()) << language;
-        EXPECT_EQ (item.fonts.front().getTypefaceName(), LanguageTypefaces::typefaceNameFor (language)) << language;
+        EXPECT_EQ (item.fonts.front().getTypefaceName(), LanguageTypefaces::typefaceNameFor (languageAt (language))) << language;
         EXPECT_FLOAT_EQ (item.fonts.front().getHeight(), 17.0f);
     }
 
@@ -74,13 +75,13 @@ TEST (PopupMenuSkins, LanguageNamesAreDrawnInTheirOwnTypeface)
     EXPECT_EQ (load.fonts.front().getTypefaceName(), "Verdana");
     EXPECT_FLOAT_EQ (load.fonts.front().getHeight(), 17.0f);
     EXPECT_EQ (drawItem (skin, "Deutsch ").fonts.front().getTypefaceName(), "Verdana");
-    EXPECT_NEAR (drawItem (skin, LanguageTypefaces::nameOf (11), 200, 20).fonts.front().getHeight(), 20.0f / 1.3f, 1.0e-4f);
+    EXPECT_NEAR (drawItem (skin, LanguageTypefaces::nameOf (languageAt (11)), 200, 20).fonts.front().getHeight(), 20.0f / 1.3f, 1.0e-4f);
 
     // The language combo's list uses the same drawing; the other dark menus do not.
     LanguageComboLookAndFeel languageSkin;
-    EXPECT_EQ (drawItem (languageSkin, LanguageTypefaces::nameOf (10)).fonts.front().getTypefaceName(), "Batang");
+    EXPECT_EQ (drawItem (languageSkin, LanguageTypefaces::nameOf (languageAt (10))).fonts.front().getTypefaceName(), "Batang");
     CustomPopupMenu menuSkin;
-    const auto plain = drawItem (menuSkin, LanguageTypefaces::nameOf (10));
+    const auto plain = drawItem (menuSkin, LanguageTypefaces::nameOf (languageAt (10)));
     EXPECT_EQ (plain.fonts.front().getTypefaceName(), "Verdana");
     EXPECT_FLOAT_EQ (plain.fonts.front().getHeight(), 15.0f);
 }
@@ -196,7 +197,7 @@ TEST (PopupMenuSkins, LanguageComboFollowsItsSelection)
     box.setBounds (0, 0, 131, 21);
 
     for (int language = 0; language < numUiLanguages; ++language)
-        box.addItem (LanguageTypefaces::nameOf (language), language + 1);
+        box.addItem (LanguageTypefaces::nameOf (languageAt (language)), language + 1);
 
     // The Settings panel re-applies the look after a change so that the box redraws.
     const auto select = [&] (int index)

@@ -2,6 +2,7 @@
 
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/TypefaceResolver.h"
+#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>
@@ -74,8 +75,8 @@ TEST (TypefaceResolver, VerdanaDrawsTheLatinAndCyrillicLanguageNames)
 
     for (int language = 0; language < 8; ++language)
     {
-        ASSERT_EQ (LanguageTypefaces::typefaceNameFor (language), "Verdana");
-        EXPECT_TRUE (drawsRealGlyphs (LanguageTypefaces::fontFor (language, 17.0f), LanguageTypefaces::nameOf (language)));
+        ASSERT_EQ (LanguageTypefaces::typefaceNameFor (languageAt (language)), "Verdana");
+        EXPECT_TRUE (drawsRealGlyphs (LanguageTypefaces::fontFor (languageAt (language), 17.0f), LanguageTypefaces::nameOf (languageAt (language))));
     }
 
     // And it really puts ink on the page.
@@ -84,7 +85,7 @@ TEST (TypefaceResolver, VerdanaDrawsTheLatinAndCyrillicLanguageNames)
         juce::Graphics g (image);
         g.setColour (juce::Colours::white);
         g.setFont (CustomLookAndFeel::skinFont (20.0f));
-        g.drawText (LanguageTypefaces::nameOf (6), 0, 0, 200, 40, juce::Justification::centred);
+        g.drawText (LanguageTypefaces::nameOf (languageAt (6)), 0, 0, 200, 40, juce::Justification::centred);
     }
 
     int ink = 0;
@@ -106,9 +107,9 @@ TEST (TypefaceResolver, EastAsianTypefacesDrawTheirLanguageNames)
 
     for (int language = 8; language < 12; ++language)
     {
-        const auto font = LanguageTypefaces::fontFor (language, 17.0f);
+        const auto font = LanguageTypefaces::fontFor (languageAt (language), 17.0f);
         EXPECT_NE (font.getTypefacePtr()->getName(), TypefaceResolver::getInstance().getSansFamily());
-        EXPECT_TRUE (drawsRealGlyphs (font, LanguageTypefaces::nameOf (language)));
+        EXPECT_TRUE (drawsRealGlyphs (font, LanguageTypefaces::nameOf (languageAt (language))));
     }
 
     // Each name is drawn in the face resolved for it, not the first face of the collection file.

@@ -8,6 +8,7 @@
 #include "widgets/LanguageComboLookAndFeel.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/WideButtonComboLookAndFeel.h"
+#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>
@@ -81,7 +82,7 @@ public:
         languageBox.setLookAndFeel (&languageCombo);
 
         for (int i = 0; i < numUiLanguages; ++i)
-            languageBox.addItem (LanguageTypefaces::nameOf (i), i + 1);
+            languageBox.addItem (LanguageTypefaces::nameOf (languageAt (i)), i + 1);
 
         languageBox.setSelectedItemIndex (11);
 
@@ -197,7 +198,7 @@ void drawAlert (juce::Graphics& g, juce::Point<int> at, int language, const juce
     SkinImages::drawFrame (g, SkinImageId::alertTopLeft, { 0, 0, 550, 160 });
 
     juce::AttributedString text;
-    text.append (message, LanguageTypefaces::fontFor (language, 16.0f), captionColour);
+    text.append (message, LanguageTypefaces::fontFor (languageAt (language), 16.0f), captionColour);
     juce::TextLayout layout;
     layout.createLayout (text, 506.0f);
     layout.draw (g, { 17.0f, 38.0f - layout.getLine (0).ascent, 506.0f, 100.0f });
@@ -245,7 +246,7 @@ TEST (SkinSnapshot, DemoWindowRendersWithoutADisplay)
 {
     CustomLookAndFeel skin;
     const skintest::ScopedDefaultLookAndFeel scope (skin);
-    CustomLookAndFeel::setUiLanguage (11);
+    CustomLookAndFeel::setUiLanguage (languageAt (11));
 
     DemoMenuBar menuBarModel;
     juce::DocumentWindow window ("tessalin 2.1.0", juce::Colours::black, juce::DocumentWindow::allButtons, false);
@@ -293,9 +294,9 @@ TEST (SkinSnapshot, DemoWindowRendersWithoutADisplay)
         drawOpenMenu (g, content->leftMenu, contentOrigin + juce::Point<int> (60, 500), 90,
                       { { "1/4" }, { "1/2", {}, false, true }, { "3/4" }, { "1/1" } });
         drawOpenMenu (g, content->languageCombo, contentOrigin + juce::Point<int> (170, 430), 131,
-                      { { LanguageTypefaces::nameOf (0) }, { LanguageTypefaces::nameOf (1) }, { LanguageTypefaces::nameOf (6) },
-                        { LanguageTypefaces::nameOf (8) }, { LanguageTypefaces::nameOf (9) },
-                        { LanguageTypefaces::nameOf (10) }, { LanguageTypefaces::nameOf (11), {}, false, true } });
+                      { { LanguageTypefaces::nameOf (languageAt (0)) }, { LanguageTypefaces::nameOf (languageAt (1)) }, { LanguageTypefaces::nameOf (languageAt (6)) },
+                        { LanguageTypefaces::nameOf (languageAt (8)) }, { LanguageTypefaces::nameOf (languageAt (9)) },
+                        { LanguageTypefaces::nameOf (languageAt (10)) }, { LanguageTypefaces::nameOf (languageAt (11)), {}, false, true } });
 
         drawExportPanel (g, contentOrigin + juce::Point<int> (330, 136 - 51 + 24));
         drawAlert (g, { 440, 500 }, 11, juce::String::fromUTF8 (u8"読み込みが完了しました。"));
@@ -322,7 +323,7 @@ TEST (SkinSnapshot, DemoWindowRendersWithoutADisplay)
 
     EXPECT_GT (titleInk, 40);
 
-    CustomLookAndFeel::setUiLanguage (0);
+    CustomLookAndFeel::setUiLanguage (languageAt (0));
     window.clearContentComponent();
     window.setMenuBar (nullptr);
 }

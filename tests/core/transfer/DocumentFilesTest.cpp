@@ -129,7 +129,7 @@ TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
     samplerSlot (*document, 1).start = 10;
     setSlotPath (samplerSlot (*document, 2), "C:\\Users\\dj\\windows.wav");
     setSlotPath (samplerSlot (*document, 3), "/vanished/nowhere.wav");
-    document->scene[spiralUp][12] = 1;
+    document->scene[SceneEffect::spiralUp][12] = 1;
 
     const auto file = folder.getChildFile ("gig.RSD");
     file.replaceWithText (createSettingsText (*document, *document, {}));
@@ -139,7 +139,7 @@ TEST_F (DocumentFilesTest, LoadRestoresValuesAndFindsSamplesWhereverTheyAre)
     resetDeviceSettings (*document, false);
     ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, file, host));
 
-    EXPECT_EQ (document->scene[spiralUp][12], 1);
+    EXPECT_EQ (document->scene[SceneEffect::spiralUp][12], 1);
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 0)), kept.getFullPathName());
     EXPECT_EQ (samplerSlot (*document, 0).start, 10);
     EXPECT_EQ (samplerSlot (*document, 0).loop, 0);
@@ -165,7 +165,7 @@ TEST_F (DocumentFilesTest, LoadingKeepsTheSpareSlotsOfTheEditor)
     const auto stray = makeFile ("stray.wav", "s");
     setSlotPath (samplerSlot (*document, 16), stray.getFullPathName());
     samplerSlot (*document, 16).gainIndex = 7;
-    document->scene[spiralUp][12] = 1;
+    document->scene[SceneEffect::spiralUp][12] = 1;
     const auto file = folder.getChildFile ("spare.RSD");
     file.replaceWithText (createSettingsText (*document, *document, { false, true }));
     ASSERT_TRUE (file.loadFileAsString().contains ("Bank5Slot1"));
@@ -175,14 +175,14 @@ TEST_F (DocumentFilesTest, LoadingKeepsTheSpareSlotsOfTheEditor)
     const auto before = *document;
     ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, file, host));
 
-    EXPECT_EQ (document->scene[spiralUp][12], 1);
+    EXPECT_EQ (document->scene[SceneEffect::spiralUp][12], 1);
     for (int i = numUnitSlots; i < XPadEffectRecord::numSlots; ++i)
         EXPECT_EQ (std::memcmp (&samplerSlot (*document, i), &samplerSlot (before, i), sizeof (SamplerSlot)), 0) << i;
 }
 
 TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
 {
-    document->isolate[isolator][1] = 1;
+    document->isolate[IsolateEffect::isolator][1] = 1;
     const auto before = std::make_unique<DeviceSettings> (*document);
 
     auto expectRefused = [&] (const juce::File& file, UserMessage message)
@@ -211,7 +211,7 @@ TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
 
     // A value out of range late in the text: the values before it must not stick.
     auto changed = std::make_unique<DeviceSettings> (*document);
-    changed->isolate[isolator][1] = 2;
+    changed->isolate[IsolateEffect::isolator][1] = 2;
     auto text = createSettingsText (*changed, *changed, {});
     text = text.replace ("<Position4>5</Position4>", "<Position4>16</Position4>");
     expectRefused (makeFile ("range.RSD", text), UserMessage::rsdIncorrect);
@@ -222,11 +222,11 @@ TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
 TEST_F (DocumentFilesTest, AFileWithoutItsSecondPartLoadsWithAWarning)
 {
     auto changed = std::make_unique<DeviceSettings> (*document);
-    changed->xpad[pitch].values[2] = 4;
+    changed->xpad[XPadEffect::pitch].values[2] = 4;
     const auto text = createSettingsText (*changed, *changed, {}).upToFirstOccurrenceOf ("</QZT-7200>", true, false);
 
     ASSERT_TRUE (DocumentFiles::loadSettingsFile (*document, makeFile ("old.RSD", text), host));
-    EXPECT_EQ (document->xpad[pitch].values[2], 4);
+    EXPECT_EQ (document->xpad[XPadEffect::pitch].values[2], 4);
     ASSERT_EQ (host.alerts.size(), 2u);
     EXPECT_EQ (host.alerts[0].first, UserMessage::rsdVersionDiffers);
     EXPECT_EQ (host.alerts[0].second, AlertKind::warning);
