@@ -227,6 +227,9 @@ bool MainWindow::keyPressed (const juce::KeyPress& key, juce::Component*)
 {
     auto* focused = juce::Component::getCurrentlyFocusedComponent();
 
+    if (! effectPanelHasTheKeyboard (focused))
+        return false;
+
     if (key == juce::KeyPress::escapeKey || key == juce::KeyPress::backspaceKey)
         body.navigateBack (focused);
     else if (key == juce::KeyPress::rightKey || key == juce::KeyPress::downKey || key == juce::KeyPress::tabKey)
@@ -240,6 +243,19 @@ bool MainWindow::keyPressed (const juce::KeyPress& key, juce::Component*)
         return false;
 
     return true;
+}
+
+bool MainWindow::effectPanelHasTheKeyboard (juce::Component* focused) const
+{
+    // An alert waiting for its answer, an open overlay panel and the other windows (the sampler
+    // window, the effect browser) read their own keys: the panel's navigation must not take them.
+    if (openAlert != nullptr && ! openAlert->isFinished())
+        return false;
+
+    if (overlayPanels.isAnyOpen() || (menuView != nullptr && menuView->isPanelOpen()))
+        return false;
+
+    return focused == nullptr || focused->getTopLevelComponent() == this;
 }
 
 //==============================================================================

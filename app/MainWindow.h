@@ -60,6 +60,9 @@ public:
     void closeButtonPressed() override;
     void maximiseButtonPressed() override;
     void buttonClicked (juce::Button* button) override;
+    /** The effect panel's navigation keys (Escape, Backspace, the arrows, Tab, Shift+Tab, Return), for
+        the panel only while it has the keyboard: not while an alert waits for its answer, an overlay
+        panel is open, or another window holds the keyboard focus. */
     bool keyPressed (const juce::KeyPress& key, juce::Component* originatingComponent) override;
     using juce::DocumentWindow::keyPressed;
 
@@ -202,6 +205,7 @@ public:
 private:
     void createMidiLink();
     DocumentCommands documentCommands();
+    bool effectPanelHasTheKeyboard (juce::Component* focused) const;
 
     DeviceSettings& current;
     DeviceSettings& lastSent;

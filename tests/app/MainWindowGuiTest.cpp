@@ -180,6 +180,75 @@ TEST_F (MainWindowGuiTest, KeysAndCommandsReachTheirTargetsFromEveryWindow)
     EXPECT_FALSE (browser.isVisible());
 }
 
+TEST_F (MainWindowGuiTest, AnOpenPanelTheOtherWindowsAndAlertsGetTheirKeysBeforeTheEffectPanel)
+{
+    const juce::KeyPress navigationKeys[] = {
+        juce::KeyPress (juce::KeyPress::tabKey), juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0),
+        juce::KeyPress (juce::KeyPress::leftKey), juce::KeyPress (juce::KeyPress::rightKey), juce::KeyPress (juce::KeyPress::upKey),
+        juce::KeyPress (juce::KeyPress::downKey), juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::escapeKey),
+        juce::KeyPress (juce::KeyPress::backspaceKey)
+    };
+    const auto panelTakes = [&] (const char* where)
+    {
+        for (const auto& key : navigationKeys)
+            EXPECT_TRUE (window->keyPressed (key, window.get())) << where << ": " << key.getTextDescription();
+    };
+    const auto panelLeaves = [&] (const char* where)
+    {
+        for (const auto& key : navigationKeys)
+            EXPECT_FALSE (window->keyPressed (key, window.get())) << where << ": " << key.getTextDescription();
+    };
+
+    panelTakes ("the main window with the keyboard");
+
+    // An overlay panel with two controls: Tab, as the window system delivers it, moves between them
+    // rather than into the effect panel behind.
+    juce::Component panel;
+    juce::TextButton first ("first"), second ("second");
+    panel.setBounds (100, 30, 300, 100);
+    first.setBounds (10, 10, 80, 24);
+    second.setBounds (100, 10, 80, 24);
+    panel.addAndMakeVisible (first);
+    panel.addAndMakeVisible (second);
+    window->getMenuView()->addPanel (&panel, 1);
+    first.grabKeyboardFocus();
+    pumpMessages (20);
+    ASSERT_TRUE (first.hasKeyboardFocus (false));
+
+    panelLeaves ("an open panel");
+    EXPECT_TRUE (window->getPeer()->handleKeyPress (juce::KeyPress (juce::KeyPress::tabKey)));
+    EXPECT_TRUE (second.hasKeyboardFocus (false));
+
+    window->getMenuView()->removePanel (&panel);
+    panelTakes ("the panel closed");
+
+    // The sampler window holding the focus reads its own keys.
+    auto& sampler = window->getSamplerWindow();
+    sampler.setVisible (true);
+    pumpMessages (30);
+    sampler.grabKeyboardFocus();
+    pumpMessages (20);
+    ASSERT_TRUE (sampler.hasKeyboardFocus (true));
+    panelLeaves ("the sampler window");
+    sampler.setVisible (false);
+    window->grabKeyboardFocus();
+    pumpMessages (20);
+
+    // An alert waiting for its answer keeps every key; once answered, the effect panel has them again.
+    bool askedWhileOpen = false;
+    juce::Timer::callAfterDelay (50, [&]
+    {
+        askedWhileOpen = window->getOpenAlert() != nullptr;
+        panelLeaves ("an open alert");
+        window->getOpenAlert()->finish (0);
+    });
+    EXPECT_EQ (window->showAlertText ("Loading completed.", AlertKind::information), 0);
+    EXPECT_TRUE (askedWhileOpen);
+    window->grabKeyboardFocus();
+    pumpMessages (20);
+    panelTakes ("the alert answered");
+}
+
 TEST_F (MainWindowGuiTest, EditsGoThroughTheWindowsCommandsAndComeBackOnUndo)
 {
     // No unit here: edits are recorded and flagged, nothing can be sent.
