@@ -12,14 +12,15 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 echo "No DISPLAY: running tessalin under Xvfb for a screenshot."
+IMPORT="$(require_program import)"
 SHOT="$BUILD_DIR/screenshot.png"
 rm -f "$SHOT"
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     "$0" &
     pid=$!
     sleep "${TESSALIN_SCREENSHOT_DELAY:-4}"
-    /usr/bin/import -window root "$1"
+    "$2" -window root "$1"
     kill -TERM $pid 2>/dev/null
     wait $pid 2>/dev/null || true
-' "$APP" "$SHOT"
+' "$APP" "$SHOT" "$IMPORT"
 [ -f "$SHOT" ] && echo "Screenshot: $SHOT"

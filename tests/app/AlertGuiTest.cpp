@@ -4,12 +4,13 @@
 #include "app/CustomAlertWindow.h"
 #include "app/MainWindow.h"
 #include "app/MessageTexts.h"
+#include "app/ProcessLauncher.h"
 #include "app/QZT7200ControlApplication.h"
 #include "AppGuiTestSupport.h"
 #include "ImageCompare.h"
 #include "JuceTestPrinters.h"
-#include "XWindowStack.h"
 #include "TestEnums.h"
+#include "XWindowStack.h"
 
 #include <gtest/gtest.h>
 
@@ -170,8 +171,11 @@ juce::Image screenshot (juce::Rectangle<int> area, const juce::File& png)
     const auto crop = juce::String (area.getWidth()) + "x" + juce::String (area.getHeight())
                       + "+" + juce::String (area.getX()) + "+" + juce::String (area.getY());
 
-    if (! import.start (juce::StringArray { "/usr/bin/import", "-silent", "-window", "root", "-crop", crop,
-                                            "+repage", png.getFullPathName() })
+    const auto importProgram = ProcessLauncher::findExecutable ("import");
+
+    if (importProgram == juce::File()
+        || ! import.start (juce::StringArray { importProgram.getFullPathName(), "-silent", "-window", "root",
+                                               "-crop", crop, "+repage", png.getFullPathName() })
         || ! import.waitForProcessToFinish (10000))
         return {};
 
@@ -471,7 +475,7 @@ TEST_F (AlertGuiTest, TheMessageComesInTheWindowsLanguageAndTypeface)
     EXPECT_EQ (user.seen[0].message, confirmQuit()[UiLanguage::japanese]);
     EXPECT_EQ (typeface, CustomAlertWindow::messageFont (UiLanguage::japanese).getTypefaceName());
 
-    ASSERT_TRUE (juce::File ("/usr/bin/import").existsAsFile()) << "the screenshot needs ImageMagick's import";
+    ASSERT_NE (ProcessLauncher::findExecutable ("import"), juce::File()) << "the screenshot needs ImageMagick's import";
     EXPECT_TRUE (shot.existsAsFile());
 
     // Enough of the alert differs from the main window at its place for the screenshot to tell them apart.

@@ -6,8 +6,8 @@
 #include "app/MenuView.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
-#include "XWindowStack.h"
 #include "TestEnums.h"
+#include "XWindowStack.h"
 
 #include <gtest/gtest.h>
 #include <atomic>

@@ -3,6 +3,7 @@
 #include "core/MidiThread.h"
 #include "JuceTestPrinters.h"
 #include "LinkTestHost.h"
+#include "LinkTestTimings.h"
 #include "SimulatedUnit.h"
 #include "TestDocuments.h"
 
@@ -33,10 +34,11 @@ class EditControllerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        unit.setActiveSensingIntervalMs (20);
-        link = std::make_unique<MidiThread> (linkHost, BodyColor::black, unit, MidiLinkTimings { 50, 60, 5 });
+        unit.setActiveSensingIntervalMs (scaledMs (20));
+        link = std::make_unique<MidiThread> (linkHost, BodyColor::black, unit, scaledTimings ({ 50, 60, 5 }));
         ASSERT_TRUE (link->isConnected());
         controller.setLink (link.get());
+        controller.setFetchPolling (scaledMs (10), 100);
         unit.clearRecords();
     }
 
@@ -53,7 +55,7 @@ protected:
 
     bool waitForSettingsFrames (int count) const
     {
-        return pumpUntil ([&] { return unit.getSettingsReceivedCount() >= count; }, 2000);
+        return pumpUntil ([&] { return unit.getSettingsReceivedCount() >= count; }, scaledMs (2000));
     }
 
     SimulatedUnit unit;
@@ -72,7 +74,7 @@ TEST_F (EditControllerTest, ACommitWithNothingChangedDoesNothing)
     EXPECT_EQ (controller.getHistory().getNumEntries(), 0);
     EXPECT_FALSE (controller.isSettingsModified());
     EXPECT_EQ (host.placements, 0);
-    pumpFor (100);
+    pumpFor (scaledMs (100));
     EXPECT_EQ (settingsFrames(), 0);
 
     // Values nobody carries (the reserved first value of a record) are no edit either.
@@ -180,7 +182,7 @@ TEST_F (EditControllerTest, WithSyncOffNothingIsSentButTheReferenceMoves)
     controller.undo();
     EXPECT_TRUE (sameBytes (*current, *lastSent));
     EXPECT_TRUE (controller.isSettingsModified()) << "undo leaves the flag";
-    pumpFor (150);
+    pumpFor (scaledMs (150));
     EXPECT_EQ (settingsFrames(), 0);
 
     // Switched on later: the next commit sends only what differs from the undone state.
@@ -213,7 +215,7 @@ TEST_F (EditControllerTest, SlotEditsAreRecordedAndRebuildTheSamplerOnUndo)
     controller.undo();
     EXPECT_EQ (host.rebuilds, 1) << "no slot changed";
 
-    pumpFor (100);
+    pumpFor (scaledMs (100));
     for (const auto& frame : unit.getReceivedFrames())
         EXPECT_FALSE (frame.payload.toString().contains ("Sampler")) << "slots never go to the unit";
 }
@@ -246,7 +248,7 @@ TEST_F (EditControllerTest, SyncSendsEverythingAndWarnsOnlyOnAFreshDefaultAnswer
 TEST_F (EditControllerTest, NothingIsSentWhileNotConnected)
 {
     unit.unplug();
-    ASSERT_TRUE (pumpUntil ([&] { return ! link->isConnected(); }, 3000));
+    ASSERT_TRUE (pumpUntil ([&] { return ! link->isConnected(); }, scaledMs (3000)));
     unit.clearRecords();
 
     current->isolate[IsolateEffect::isolator][7] = 2;
@@ -297,8 +299,8 @@ TEST_F (EditControllerTest, UpdateSettingTakesTheUnitsValuesAndKeepsOurSlots)
 
 TEST_F (EditControllerTest, UpdateSettingWithoutAnAnswerFailsAndALateDumpChangesNothing)
 {
-    controller.setFetchPolling (10, 20);
-    unit.setReplyDelayMs (400);
+    controller.setFetchPolling (scaledMs (10), 20);
+    unit.setReplyDelayMs (scaledMs (400));
     juce::Random random (3);
     unit.setDocument (*randomParameters (random));
     const auto before = *current;
@@ -308,8 +310,8 @@ TEST_F (EditControllerTest, UpdateSettingWithoutAnAnswerFailsAndALateDumpChanges
 
     // The dump is only queued when the request gives up; wait until the link has actually got it.
     const auto delivered = unit.getDeliveredCount();
-    ASSERT_TRUE (pumpUntil ([&] { return unit.getDeliveredCount() > delivered; }, 2000));
-    pumpFor (100);
+    ASSERT_TRUE (pumpUntil ([&] { return unit.getDeliveredCount() > delivered; }, scaledMs (2000)));
+    pumpFor (scaledMs (100));
     EXPECT_TRUE (sameBytes (*current, before));
 
     // Nor is it taken as the answer to the next request, which the unit leaves unanswered.

@@ -3,6 +3,7 @@
 #include "core/MidiThread.h"
 #include "JuceTestPrinters.h"
 #include "LinkTestHost.h"
+#include "LinkTestTimings.h"
 #include "SimulatedUnit.h"
 #include "TestDocuments.h"
 
@@ -19,7 +20,7 @@ class MidiFetch : public ::testing::Test
 protected:
     void SetUp() override
     {
-        link = std::make_unique<MidiThread> (host, BodyColor::black, unit, MidiLinkTimings { 50, 100, 5 });
+        link = std::make_unique<MidiThread> (host, BodyColor::black, unit, scaledTimings ({ 50, 100, 5 }));
         ASSERT_TRUE (link->isConnected());
 
         current = resetDocument();
@@ -29,20 +30,20 @@ protected:
         setSlotPath (samplerSlot (*current, 17), "/samples/editor-only.wav");
     }
 
-    /** As Update Setting does it: poll every 10 ms, at most `polls` times. */
+    /** As Update Setting does it: poll every 10 ms (on the tests' time scale), at most `polls` times. */
     int fetch (int polls = 100)
     {
         link->beginSettingsRequest();
 
         for (int i = 0; i < polls && link->getSettingsRequestStatus() == MidiThread::fetchWaiting; ++i)
-            juce::Thread::sleep (10);
+            juce::Thread::sleep (scaledMs (10));
 
         return link->endSettingsRequest();
     }
 
     void waitUntilDelivered (int count)
     {
-        ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getDeliveredCount() >= count; }, 3000));
+        ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getDeliveredCount() >= count; }, scaledMs (3000)));
     }
 
     SimulatedUnit unit;
@@ -115,7 +116,7 @@ TEST_F (MidiFetch, EveryOutcomeOfADump)
     link->beginSettingsRequest();
     unit.sendRaw ({ 0xf0, 0x00, 0x66, 0x1d, 0x00, 0x02, 0x0b, 0x07, 0x21, 0x01, 0x00, 0x03, 0x12,
                     0, 0, 0, 0, 0, 0, 0, 0, 0x41, 0x42, 0x00, 0xf7 });
-    EXPECT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSettingsRequestStatus() != 0; }, 2000));
+    EXPECT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSettingsRequestStatus() != 0; }, scaledMs (2000)));
     EXPECT_EQ (link->endSettingsRequest(), MidiThread::fetchEmpty);
     EXPECT_FALSE (link->applyReceivedSettings (*current));
 
@@ -129,7 +130,7 @@ TEST_F (MidiFetch, WithoutAUnitTheAnswerIsEmptyAtOnce)
 {
     link.reset();
     unit.setPorts ({}, {});
-    link = std::make_unique<MidiThread> (host, BodyColor::black, unit, MidiLinkTimings { 50, 100, 5 });
+    link = std::make_unique<MidiThread> (host, BodyColor::black, unit, scaledTimings ({ 50, 100, 5 }));
     unit.clearRecords();
 
     link->beginSettingsRequest();
@@ -161,7 +162,7 @@ TEST_F (MidiFetch, LateOrUnaskedDumpsChangeNothing)
     // Late: the request has given up when the dump comes.
     unit.setAnswersSettingsRequest (true);
     unit.setDocument (*first);
-    unit.setReplyDelayMs (150);
+    unit.setReplyDelayMs (scaledMs (150));
     const auto delivered = unit.getDeliveredCount();
     EXPECT_EQ (fetch (5), MidiThread::fetchWaiting);
     waitUntilDelivered (delivered + 1);
@@ -196,7 +197,7 @@ TEST_F (MidiFetch, AnEmptyDumpIsAnAnswerOnlyToThePendingRequest)
     // While a request waits, the same frame is its answer.
     link->beginSettingsRequest();
     unit.sendFrame (SysExCommand::settingsRequest);
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSettingsRequestStatus() != MidiThread::fetchWaiting; }, 3000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSettingsRequestStatus() != MidiThread::fetchWaiting; }, scaledMs (3000)));
     EXPECT_EQ (link->endSettingsRequest(), MidiThread::fetchEmpty);
     EXPECT_FALSE (link->applyReceivedSettings (*current));
 }
@@ -211,7 +212,7 @@ TEST_F (MidiFetch, RequestsRacingLateDumpsOnlyEverApplyWholeDocuments)
     for (int round = 0; round < 40; ++round)
     {
         unit.setDocument (*documents[round % 2]);
-        unit.setReplyDelayMs (random.nextInt (30));
+        unit.setReplyDelayMs (scaledMs (random.nextInt (30)));
 
         link->beginSettingsRequest();
         const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) random.nextInt (30);
@@ -254,7 +255,7 @@ TEST_F (MidiFetch, SentSettingsEndUpInTheUnitAndComeBack)
     // In full, then only what changed, as the settings are sent while Sync is on.
     const auto full = createSettingsText (*sent, *sent, { true, false });
     ASSERT_TRUE (link->sendSysEx (SysExCommand::settingsText, full.toRawUTF8(), full.getNumBytesAsUTF8()));
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 1; }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 1; }, scaledMs (2000)));
     EXPECT_EQ (unit.getLastParseResult(), settingsReadOk);
     EXPECT_FALSE (unit.getLastSettingsText().contains ("Sampler"));
     EXPECT_TRUE (sameParameters (*unit.copyDocument(), *sent));
@@ -266,7 +267,7 @@ TEST_F (MidiFetch, SentSettingsEndUpInTheUnitAndComeBack)
     const auto difference = createSettingsText (*changed, *sent, { true, false });
     EXPECT_LT (difference.length(), full.length() / 4);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::settingsText, difference.toRawUTF8(), difference.getNumBytesAsUTF8()));
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 2; }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() == 2; }, scaledMs (2000)));
     EXPECT_TRUE (sameParameters (*unit.copyDocument(), *changed));
 
     ASSERT_EQ (fetch(), MidiThread::fetchApplied);

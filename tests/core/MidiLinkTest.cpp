@@ -1,5 +1,6 @@
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
+#include "LinkTestTimings.h"
 #include "SimulatedUnit.h"
 #include "TestEnums.h"
 
@@ -23,7 +24,7 @@ class MidiLink : public ::testing::Test
 {
 protected:
     // Fast enough for a quick suite, slow enough that a reply is never late on a loaded machine.
-    static MidiLinkTimings fastTimings()    { return { 50, 100, 5 }; }
+    static MidiLinkTimings fastTimings()    { return scaledTimings ({ 50, 100, 5 }); }
 
     void open (MidiLinkTimings timings = fastTimings(), BodyColor bodyColour = BodyColor::black)
     {
@@ -67,7 +68,7 @@ TEST_F (MidiLink, ConnectsAtStartUpAndShowsItFromTheThreadOnce)
     EXPECT_EQ (frames[1].command, SysExCommand::colourQuery);
     EXPECT_EQ (link->getUnitColour(), BodyColor::white);
 
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, scaledMs (2000)));
     pumpFor (6 * fastTimings().roundMs);
 
     EXPECT_EQ (host.getIndicatorCalls(), std::vector<bool> { true });
@@ -130,7 +131,7 @@ TEST_F (MidiLink, UsbPortIsTakenByTheThreadButNotAtStartUp)
     const auto messageThread = juce::Thread::getCurrentThreadId();
     open();
 
-    ASSERT_TRUE (waitForState (MidiThread::stateConnected, 3000));
+    ASSERT_TRUE (waitForState (MidiThread::stateConnected, scaledMs (3000)));
 
     const auto frames = unit.getReceivedFrames();
     ASSERT_FALSE (frames.empty());
@@ -139,7 +140,7 @@ TEST_F (MidiLink, UsbPortIsTakenByTheThreadButNotAtStartUp)
         EXPECT_NE (f.sender, messageThread);
 
     // The window is asked to apply the colour once the unit has told it.
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, scaledMs (2000)));
     EXPECT_EQ (host.getColourApplications(), 1);
     EXPECT_EQ (link->getUnitColour(), BodyColor::platinum);
     EXPECT_FALSE (host.everCalledWithoutLock());
@@ -154,7 +155,7 @@ TEST_F (MidiLink, SendingFromTheWindowWhileTheThreadConnectsNeverBlocks)
 
     const auto start = Clock::now();
 
-    while (! (host.getColourApplications() == 1 && host.lastIndicatorIs (true)) && msSince (start) < 3000)
+    while (! (host.getColourApplications() == 1 && host.lastIndicatorIs (true)) && msSince (start) < scaledMs (3000))
     {
         link->sendSysEx (SysExCommand::versionRequest);
         juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
@@ -182,7 +183,7 @@ TEST_F (MidiLink, PortThatCannotBeOpenedLeavesTheLinkOfflineForGood)
     EXPECT_TRUE (unit.getReceivedFrames().empty());
     EXPECT_FALSE (link->sendSysEx (SysExCommand::versionRequest));
     EXPECT_TRUE (host.getIndicatorCalls().empty());
-    EXPECT_LT (destroyLinkTimed(), 100);
+    EXPECT_LT (destroyLinkTimed(), scaledMs (100));
 
     // An input held elsewhere counts the same.
     unit.setPorts (SimulatedUnit::unitPorts ("QZT-7200 MIDI 1"), ports ({ { "QZT-7200 MIDI 1", true, true } }));
@@ -196,35 +197,35 @@ TEST_F (MidiLink, PortThatCannotBeOpenedLeavesTheLinkOfflineForGood)
 
 TEST_F (MidiLink, SilentUnitIsLostWithinAboutASecondAndFoundAgainAfterReplug)
 {
-    open (MidiLinkTimings {});
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
+    open (scaledTimings (MidiLinkTimings {}));
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, scaledMs (2000)));
 
     const auto silentSince = Clock::now();
     unit.setSilent (true);
-    ASSERT_TRUE (waitForState (MidiThread::stateNotConnected, 3000));
+    ASSERT_TRUE (waitForState (MidiThread::stateNotConnected, scaledMs (3000)));
     const auto lostAfter = msSince (silentSince);
-    EXPECT_GE (lostAfter, 800);
-    EXPECT_LE (lostAfter, 1800);
-    EXPECT_TRUE (pumpUntil ([&] { return ! link->isOutputOpen(); }, 1000));
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (false); }, 1000));
+    EXPECT_GE (lostAfter, scaledMs (800));
+    EXPECT_LE (lostAfter, scaledMs (1800));
+    EXPECT_TRUE (pumpUntil ([&] { return ! link->isOutputOpen(); }, scaledMs (1000)));
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (false); }, scaledMs (1000)));
 
     unit.unplug();
     unit.setSilent (false);
-    pumpFor (300);
+    pumpFor (scaledMs (300));
     EXPECT_EQ (link->getConnectionState(), MidiThread::stateNotConnected);
 
     const auto pluggedAt = Clock::now();
     unit.replug();
-    ASSERT_TRUE (waitForState (MidiThread::stateConnected, 2000));
-    EXPECT_LE (msSince (pluggedAt), 500);     // the next round, plus the handshake
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 1000));
+    ASSERT_TRUE (waitForState (MidiThread::stateConnected, scaledMs (2000)));
+    EXPECT_LE (msSince (pluggedAt), scaledMs (500));     // the next round, plus the handshake
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, scaledMs (1000)));
     EXPECT_EQ (host.getIndicatorCalls(), (std::vector<bool> { true, false, true }));
     EXPECT_EQ (host.getColourApplications(), 1);
 }
 
 TEST_F (MidiLink, ActiveSensingAloneKeepsTheLink)
 {
-    unit.setActiveSensingIntervalMs (30);
+    unit.setActiveSensingIntervalMs (scaledMs (30));
     open();
     ASSERT_TRUE (link->isConnected());
 
@@ -248,11 +249,11 @@ TEST_F (MidiLink, RepliesAreReadFromWellFormedFramesOnly)
 
     unit.setVersionBytes (1, 0, 2);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::versionRequest));
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getUnitVersion() == 102; }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getUnitVersion() == 102; }, scaledMs (2000)));
 
     unit.setSelectorByte (16);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::selectorQuery));
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSelectorByte() == 16; }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return link->getSelectorByte() == 16; }, scaledMs (2000)));
 
     link->clearUnitVersion();
     EXPECT_EQ (link->getUnitVersion(), -1);
@@ -282,13 +283,13 @@ TEST_F (MidiLink, RepliesAreReadFromWellFormedFramesOnly)
     unit.setVersionBytes (3, 0, 0);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::versionRequest));
 
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getDeliveredCount() >= delivered + 11; }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getDeliveredCount() >= delivered + 11; }, scaledMs (2000)));
     EXPECT_EQ (link->getUnitVersion(), -1);
     EXPECT_EQ (link->getSelectorByte(), 16);
 
     unit.setSplitsReplies (false);
     ASSERT_TRUE (link->sendSysEx (SysExCommand::versionRequest));
-    EXPECT_TRUE (SimulatedUnit::waitFor ([&] { return link->getUnitVersion() == 300; }, 2000));
+    EXPECT_TRUE (SimulatedUnit::waitFor ([&] { return link->getUnitVersion() == 300; }, scaledMs (2000)));
 }
 
 TEST_F (MidiLink, SendingNeedsAnOpenOutputAndBytesMidiCanCarry)
@@ -319,24 +320,24 @@ TEST_F (MidiLink, SendingNeedsAnOpenOutputAndBytesMidiCanCarry)
 //==============================================================================
 TEST_F (MidiLink, DestroyingWhileConnectedIsQuickAndClosesEverything)
 {
-    open (MidiLinkTimings {});
-    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, 2000));
+    open (scaledTimings (MidiLinkTimings {}));
+    ASSERT_TRUE (pumpUntil ([&] { return host.lastIndicatorIs (true); }, scaledMs (2000)));
 
     const auto took = destroyLinkTimed();
-    EXPECT_LT (took, 1200);
-    EXPECT_LT (took, 400);      // the heartbeat wait is cut short, not waited out
+    EXPECT_LT (took, scaledMs (1200));
+    EXPECT_LT (took, scaledMs (400));      // the heartbeat wait is cut short, not waited out
     EXPECT_EQ (unit.getOpenOutputCount(), 0);
     EXPECT_EQ (unit.getOpenInputCount(), 0);
 
     const auto calls = host.getIndicatorCalls().size();
-    pumpFor (300);
+    pumpFor (scaledMs (300));
     EXPECT_EQ (host.getIndicatorCalls().size(), calls);
 }
 
 TEST_F (MidiLink, DestroyingInTheMiddleOfAHandshakeIsQuick)
 {
     unit.setPorts ({}, {});
-    open (MidiLinkTimings {});
+    open (scaledTimings (MidiLinkTimings {}));
     ASSERT_TRUE (link->isThreadRunning());
 
     // Many silent ports: the search would take seconds if it were not cut short.
@@ -346,11 +347,11 @@ TEST_F (MidiLink, DestroyingInTheMiddleOfAHandshakeIsQuick)
         decoys.push_back ({ "QZT-7200 Port " + juce::String (i), false });
 
     unit.setPorts (decoys, decoys);
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return ! unit.getReceivedFrames().empty(); }, 2000));
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return ! unit.getReceivedFrames().empty(); }, scaledMs (2000)));
 
     const auto took = destroyLinkTimed();
-    EXPECT_LT (took, 1200);
-    EXPECT_LT (took, 400);      // a waiting handshake is cut short, not waited out
+    EXPECT_LT (took, scaledMs (1200));
+    EXPECT_LT (took, scaledMs (400));      // a waiting handshake is cut short, not waited out
     EXPECT_EQ (unit.getOpenOutputCount(), 0);
     EXPECT_EQ (unit.getOpenInputCount(), 0);
 }
@@ -359,12 +360,12 @@ TEST_F (MidiLink, DestroyingWhileTheMessageThreadIsBusyIsQuick)
 {
     // The message loop is not run here, so the link thread waits for the message-manager lock to
     // show the connection; the owner's destructor must not wait for that.
-    open (MidiLinkTimings {});
+    open (scaledTimings (MidiLinkTimings {}));
     ASSERT_TRUE (link->isConnected());
-    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getActiveSensingCount() >= 1; }, 2000));
-    juce::Thread::sleep (MidiLinkTimings::defaultRoundMs + 50);
+    ASSERT_TRUE (SimulatedUnit::waitFor ([&] { return unit.getActiveSensingCount() >= 1; }, scaledMs (2000)));
+    juce::Thread::sleep (scaledMs (MidiLinkTimings::defaultRoundMs + 50));
 
-    EXPECT_LT (destroyLinkTimed(), 1200);
+    EXPECT_LT (destroyLinkTimed(), scaledMs (1200));
     EXPECT_TRUE (host.getIndicatorCalls().empty());
     EXPECT_EQ (unit.getOpenOutputCount(), 0);
     EXPECT_EQ (unit.getOpenInputCount(), 0);

@@ -1,10 +1,10 @@
 #include "SkinTestSupport.h"
 
+#include "TestEnums.h"
 #include "widgets/CustomPopupMenu.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/SliderLabelComp.h"
 #include "widgets/TypefaceResolver.h"
-#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "SkinTestSupport.h"
 
+#include "TestEnums.h"
 #include "widgets/CustomPopupMenuLeft.h"
 #include "widgets/CustomPopupMenuRight.h"
 #include "widgets/LanguageComboLookAndFeel.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/WideButtonComboLookAndFeel.h"
-#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "SkinTestSupport.h"
 
+#include "TestEnums.h"
 #include "widgets/LanguageTypefaces.h"
 #include "widgets/TypefaceResolver.h"
-#include "TestEnums.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "widgets/ToolWindow.h"
 #include "JuceTestPrinters.h"
+#include "widgets/ToolWindow.h"
 
 #include <gtest/gtest.h>
 
