@@ -6,7 +6,7 @@
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
 #include "app/OverlayPanels.h"
-#include "app/PointerState.h"
+#include "widgets/PointerState.h"
 #include "app/ProgramStarter.h"
 #include "app/SettingsStore.h"
 #include "core/BodyColor.h"

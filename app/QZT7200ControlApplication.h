@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "app/PointerState.h"
+#include "widgets/PointerState.h"
 #include "app/SettingsStore.h"
 #include "app/SystemQuitRequests.h"
 #include "core/DeviceSettings.h"

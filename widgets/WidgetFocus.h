@@ -1,0 +1,43 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/** The keys the effect panel is walked with. */
+enum class NavigationKey { none, back, left, right, up, down, tab, shiftTab, enter };
+
+/** What the program's controls share about the keyboard focus and the mouse, through their host
+    (PanelHost): focus follows the mouse, the last focused control gets the focus back after a
+    mouse-up, and the panel's navigation keys go to the panel.
+*/
+namespace WidgetFocus
+{
+    /** Which navigation key this is; none for any other key or modifier combination (Escape and
+        Backspace are both back, Return is enter). */
+    NavigationKey classify (const juce::KeyPress& key) noexcept;
+
+    /** True when the mouse really moved since any control last looked: a move event at the same
+        screen position (windows send them when they appear or scroll) is no move. The position is
+        remembered either way. Without a host every event counts as a move. */
+    bool isRealMouseMove (const juce::Component& control, const juce::MouseEvent& e);
+
+    /** Focus follows the mouse: on a real move the control takes the keyboard focus. Returns
+        whether the mouse really moved. */
+    bool followMouse (juce::Component& control, const juce::MouseEvent& e);
+
+    /** Remembers the control as the one that gets the keyboard focus back after a mouse-up. */
+    void recordFocus (juce::Component& control);
+
+    /** After a mouse-up on a button of the panel: when a control is recorded, the effect browser is
+        placed beside the main window again and the recorded control gets the focus back, if it still
+        exists and shows. */
+    void raiseFocusOnMouseUp (juce::Component& control);
+
+    /** A button's state as the mouse leaves it: down while a mouse button is held on it, over while
+        the mouse is over it or a child, else normal. */
+    void refreshStateFromMouse (juce::Button& button);
+
+    /** The image buttons' keys: Escape and Backspace go back, Right, Down and Tab to the next
+        control, Left, Up and Shift+Tab to the previous one. True when the key went to the host;
+        false for other keys and when there is no host. */
+    bool routeNavigationKey (juce::Component& control, const juce::KeyPress& key);
+}
