@@ -15,18 +15,19 @@ if(NOT DEFINED ROOT)
     message(FATAL_ERROR "Usage: cmake -DROOT=<repository root> -P CheckIncludeLayers.cmake")
 endif()
 
-set(layer_folders core core/transfer sampler/files sampler widgets editor assets app)
+set(layer_folders core core/transfer sampler/files sampler widgets editor editor/bindings assets app)
 
 set(may_include_core          core)
 set(may_include_core/transfer core core/transfer sampler/files)
 set(may_include_sampler/files core sampler/files)
 set(may_include_widgets       core assets widgets)
-set(may_include_editor        core assets widgets editor)
+set(may_include_editor        core assets widgets editor/bindings editor)
+set(may_include_editor/bindings core editor/bindings)
 set(may_include_sampler       core assets widgets sampler/files sampler)
 set(may_include_assets        assets)
 set(may_include_app           ANY)
 
-set(gui_free_folders core core/transfer sampler/files)
+set(gui_free_folders core core/transfer sampler/files editor/bindings)
 set(gui_header_pattern "^(juce_(graphics|gui_basics|gui_extra|opengl|audio_utils|audio_processors|video|box2d)/|X11/|ft2build\\.h)")
 
 # Quoted includes that are not paths from the root: headers the build writes (assets/).
