@@ -192,7 +192,8 @@ namespace
             const auto chunkType = in.readInt();
             const auto size = (uint32_t) in.readInt();
             const auto body = in.getPosition();
-            auto chunkEnd = body + (juce::int64) size + (size & 1);
+            const auto bodyEnd = body + (juce::int64) size;
+            auto chunkEnd = bodyEnd + (size & 1);
 
             // In RF64 the sample data's real size is the one in "ds64"; the reader steps over every
             // "data" chunk by that size, and so must the scan to see the same chunks.
@@ -207,9 +208,12 @@ namespace
                     return scan;
                 }
             }
-            else if (chunkType == chunkId ("LIST") && size >= 4 && chunkEnd <= streamEnd)
+            else if (chunkType == chunkId ("LIST") && size >= 4 && bodyEnd <= streamEnd)
             {
-                if (in.readInt() == chunkId ("adtl") && ! cueTextsAreWhole (in, body + 4, body + size, chunkEnd))
+                // The reader walks a cue list up to its padded end; where a stream cannot go past its
+                // end (memory, sub-ranges), a missing pad byte leaves that walk stuck on the last byte.
+                if (in.readInt() == chunkId ("adtl")
+                     && (chunkEnd > streamEnd || ! cueTextsAreWhole (in, body + 4, bodyEnd, chunkEnd)))
                 {
                     scan.result = sampleWavUnsupported;
                     return scan;
@@ -251,8 +255,9 @@ namespace
             {
                 // Sample data cut short is a truncated recording: the frames that are there can be used.
                 // Any other chunk cut short is damage that the WAV reader does not survive (it can spin
-                // for ever at the end of a cut list chunk).
-                if (chunkType != chunkId ("data"))
+                // for ever at the end of a cut list chunk). A last chunk that is whole but lacks the pad
+                // byte of an odd size is only a careless writer: the reader steps past the end and stops.
+                if (chunkType != chunkId ("data") && bodyEnd > streamEnd)
                     scan.result = sampleWavUnsupported;
 
                 break;

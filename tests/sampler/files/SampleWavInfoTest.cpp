@@ -298,10 +298,19 @@ TEST (SampleWavInfo, ChunkScanSurvivesOddSizesAndBrokenChunks)
     EXPECT_EQ (check (xmlChunk (shallow)).length, 10);
     EXPECT_EQ (check (xmlChunk (deep)).result, sampleWavUnsupported);
 
-    // A missing final pad byte is damage too, except on the sample data.
+    // A whole last chunk without the pad byte of its odd size only lacks the padding; one that is cut
+    // short is damage, and so is an unpadded cue list, whose walk the reader ends only at the pad.
     auto unpadded = pcmFile (10);
     unpadded.chunk ("note", 3).fill (3, 0xAB);
-    EXPECT_EQ (check (unpadded.closeRiff()).result, sampleWavUnsupported);
+    EXPECT_EQ (check (unpadded.closeRiff()).length, 10);
+
+    auto cutShort = pcmFile (10);
+    cutShort.chunk ("note", 5).fill (3, 0xAB);
+    EXPECT_EQ (check (cutShort.closeRiff()).result, sampleWavUnsupported);
+
+    auto unpaddedCues = pcmFile (10);
+    unpaddedCues.chunk ("LIST", 4 + 8 + 5).id ("adtl").chunk ("labl", 5).u32 (1).fill (1, 'a');
+    EXPECT_EQ (check (unpaddedCues.closeRiff()).result, sampleWavUnsupported);
 
     auto oddData = riffWave();
     oddData.fmt (1, 1, 8000, 8).chunk ("data", 3).fill (3, 128);
