@@ -42,7 +42,8 @@ namespace
     }
 
     bool writeSampleFile (const juce::File& source, const juce::File& destination,
-                          int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex)
+                          int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex,
+                          const CancelCheck& shouldCancel)
     {
         double sourceFrames = 0;
 
@@ -98,7 +99,8 @@ namespace
 
         {
             WavAudioFormatWriterQzt writer (numChannels, bits, loop, tempo, unitSampleRate, std::move (stream));
-            written = writeFromAudioSourceWithGain (writer, resampler, numFrames, gainIndexToAmplitude (gainIndex));
+            written = writeFromAudioSourceWithGain (writer, resampler, numFrames, gainIndexToAmplitude (gainIndex),
+                                                    shouldCancel);
         }
 
         resampler.releaseResources();
@@ -119,13 +121,14 @@ namespace
 }
 
 bool buildSampleFile (const juce::File& source, const juce::File& destination,
-                      int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex)
+                      int32_t loop, int32_t tempo, int startMs, int endMs, int gainIndex,
+                      const CancelCheck& shouldCancel)
 {
     // Only a plain file is ever replaced or cleaned up here.
     if (destination.exists() && ! FileChecks::isRegularFile (destination))
         return false;
 
-    if (writeSampleFile (source, destination, loop, tempo, startMs, endMs, gainIndex))
+    if (writeSampleFile (source, destination, loop, tempo, startMs, endMs, gainIndex, shouldCancel))
         return true;
 
     destination.deleteFile();
@@ -133,7 +136,7 @@ bool buildSampleFile (const juce::File& source, const juce::File& destination,
 }
 
 bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioSource& source,
-                                   int numFrames, float gain)
+                                   int numFrames, float gain, const CancelCheck& shouldCancel)
 {
     const auto numChannels = writer.getNumChannels();
     juce::AudioBuffer<float> buffer (numChannels, blockFrames);
@@ -152,6 +155,9 @@ bool writeFromAudioSourceWithGain (juce::AudioFormatWriter& writer, juce::AudioS
 
     for (auto remaining = numFrames; remaining > 0;)
     {
+        if (shouldCancel && shouldCancel())
+            return false;
+
         const auto n = juce::jmin (remaining, blockFrames);
 
         buffer.clear (0, n);

@@ -3,19 +3,24 @@
 #include "sampler/files/SampleFileBuilder.h"
 
 TemporarySampleFile::Outcome TemporarySampleFile::write (const juce::File& source, int32_t loop, int32_t tempo,
-                                                         int startMs, int endMs, int gainIndex)
+                                                         int startMs, int endMs, int gainIndex,
+                                                         const CancelCheck& shouldCancel)
 {
-    const Settings wanted { source.getFullPathName(), loop, tempo, startMs, endMs, gainIndex };
+    return write (Settings { source.getFullPathName(), loop, tempo, startMs, endMs, gainIndex }, shouldCancel);
+}
 
-    if (file != nullptr && wanted == builtFrom)
+TemporarySampleFile::Outcome TemporarySampleFile::write (const Settings& wanted, const CancelCheck& shouldCancel)
+{
+    if (isBuiltFrom (wanted))
         return Outcome::unchanged;
 
     clear();
 
     auto newFile = std::make_unique<juce::TemporaryFile>();
 
-    if (! buildSampleFile (source, newFile->getFile(), loop, tempo, startMs, endMs, gainIndex))
-        return Outcome::failed;
+    if (! buildSampleFile (juce::File (wanted.sourcePath), newFile->getFile(), wanted.loop, wanted.tempo,
+                           wanted.startMs, wanted.endMs, wanted.gainIndex, shouldCancel))
+        return shouldCancel && shouldCancel() ? Outcome::cancelled : Outcome::failed;
 
     file = std::move (newFile);
     builtFrom = wanted;
