@@ -347,6 +347,20 @@ constexpr LocalisedText messageTexts[] = {
       u8"名為「%s」的檔案已存在。是否取代？",
       u8"이름이 “%s”인 파일이 이미 있습니다. 바꾸시겠습니까?",
       u8"「%s」という名前のファイルが既に存在します。置き換えますか？" },
+
+    // samplePathTooLong: a sample whose path a slot could only keep cut, refused before anything reads it
+    { u8"The file path is longer than 1,023 characters. Move the file to a folder with a shorter path.",
+      u8"Le chemin du fichier dépasse 1\u00A0023\u00A0caractères. Déplacez le fichier dans un dossier au chemin plus court.",
+      u8"Der Dateipfad ist länger als 1.023 Zeichen. Verschieben Sie die Datei in einen Ordner mit kürzerem Pfad.",
+      u8"La ruta del archivo supera los 1023 caracteres. Mueva el archivo a una carpeta con una ruta más corta.",
+      u8"Il percorso del file supera i 1023 caratteri. Spostare il file in una cartella con un percorso più breve.",
+      u8"Het bestandspad is langer dan 1023 tekens. Verplaats het bestand naar een map met een korter pad.",
+      u8"Путь к файлу длиннее 1023 символов. Переместите файл в папку с более коротким путём.",
+      u8"O caminho do ficheiro tem mais de 1023 caracteres. Mova o ficheiro para uma pasta com um caminho mais curto.",
+      u8"文件路径超过1023个字符。请将文件移到路径较短的文件夹中。",
+      u8"檔案路徑超過1023個字元。請將檔案移到路徑較短的資料夾中。",
+      u8"파일 경로가 1023자를 넘습니다. 경로가 더 짧은 폴더로 파일을 옮기십시오.",
+      u8"ファイルのパスが1023文字を超えています。パスの短いフォルダーにファイルを移動してください。" },
 };
 
 static_assert (std::size (messageTexts) == (size_t) UserMessage::numMessages,

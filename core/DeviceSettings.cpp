@@ -166,6 +166,12 @@ void setSlotPath (SamplerSlot& slot, const juce::String& path)
     units[count] = 0;
 }
 
+bool slotPathFits (const juce::String& path)
+{
+    const auto units = juce::CharPointer_UTF16::getBytesRequiredFor (path.getCharPointer()) / sizeof (char16_t);
+    return units <= (size_t) SamplerSlot::pathCapacity - 1;
+}
+
 juce::String getSlotPath (const SamplerSlot& slot)
 {
     // The block may come from anywhere (a file, the unit): never read past its end.

@@ -81,8 +81,10 @@ void setSamplerSlotRange (SamplerSlot& slot, double startMs, double endMs);
 /** A document block on the heap, initialised (not reset): documents are too large for the stack. */
 std::unique_ptr<DeviceSettings> createDeviceSettings();
 
-/** Path of a slot. Setting cuts to pathCapacity - 1 code units without splitting a surrogate pair. */
+/** Path of a slot. Setting cuts to pathCapacity - 1 code units without splitting a surrogate pair, so
+    a path that does not fit must be refused before it is set: cut, it would name another file. */
 void setSlotPath (SamplerSlot& slot, const juce::String& path);
+bool slotPathFits (const juce::String& path);
 juce::String getSlotPath (const SamplerSlot& slot);
 bool slotPathIsEmpty (const SamplerSlot& slot);
 bool slotPathsEqual (const SamplerSlot& a, const SamplerSlot& b);

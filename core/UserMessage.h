@@ -29,6 +29,7 @@ enum class UserMessage
     updateSettingFailed,        // "Update Setting failed."
     savingFailed,               // "Saving has failed."
     confirmReplaceFile,         // "A file named “%s” already exists. Replace it?"
+    samplePathTooLong,          // "The file path is longer than 1,023 characters. ..."
     numMessages
 };
 

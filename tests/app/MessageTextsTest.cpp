@@ -73,6 +73,7 @@ TEST (MessageTexts, EnglishColumnInTheCoresOrder)
         u8"Update Setting failed.",
         u8"Saving has failed.",
         u8"A file named “%s” already exists. Replace it?",
+        u8"The file path is longer than 1,023 characters. Move the file to a folder with a shorter path.",
     };
 
     ASSERT_EQ (std::size (englishColumn), (size_t) UserMessage::numMessages);
