@@ -77,6 +77,14 @@ void SamplerTiles::setBankTotal (int bank, double seconds)
         bankTotals[(size_t) bank] = seconds;
 }
 
+int SamplerTiles::gaugePixels (double totalSeconds, int fullPixels)
+{
+    if (totalSeconds > maxBankSeconds)
+        return fullPixels;
+
+    return totalSeconds > 0 ? (int) (totalSeconds * fullPixels / maxBankSeconds) : 0;
+}
+
 bool SamplerTiles::isUnavailable (int index) const
 {
     const auto bank = bankOf (index);

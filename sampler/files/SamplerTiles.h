@@ -44,6 +44,10 @@ public:
     void setBankTotal (int bank, double seconds);
     bool isBankFull (int bank) const                { return getBankTotal (bank) > maxBankSeconds; }
 
+    /** The bar of a bank gauge fullPixels wide for a total: full above 16 s (drawn in the full-bank
+        image), in proportion below, nothing for a negative total. Also the slot editor's gauge. */
+    static int gaugePixels (double totalSeconds, int fullPixels);
+
     /** An empty tile of a bank that already holds more than 16 s: it takes no drops, starts no drags,
         opens no editor and is skipped by the arrow keys. The fifth row never is. */
     bool isUnavailable (int index) const;

@@ -36,6 +36,8 @@ TEST_F (SamplerTilesTest, AFullBankDimsItsEmptyTilesAndRefusesThemAsTargets)
 
     EXPECT_DOUBLE_EQ (tiles.getBankTotal (1), 18.0);
     EXPECT_DOUBLE_EQ (tiles.getBankTotal (2), 2.0);
+    EXPECT_EQ (SamplerTiles::gaugePixels (tiles.getBankTotal (1), 54), 54);
+    EXPECT_EQ (SamplerTiles::gaugePixels (tiles.getBankTotal (2), 54), 6);
     EXPECT_TRUE (tiles.isUnavailable (7));
     EXPECT_FALSE (tiles.isUnavailable (3));
 
