@@ -261,7 +261,7 @@ void SlotEditorModel::couple (Control changed, bool mayRunAgain)
     {
         case SlotFixState::none:   coupleWithNothingHeld (changed); break;
         case SlotFixState::beats:  coupleWithBeatsHeld (changed, mayRunAgain); break;
-        case SlotFixState::tempo:  coupleWithTempoHeld (changed, mayRunAgain); break;
+        case SlotFixState::tempo:  coupleWithTempoHeld (changed); break;
     }
 
     if (tempo == 0)
@@ -348,10 +348,8 @@ void SlotEditorModel::coupleWithBeatsHeld (Control changed, bool mayRunAgain)
     }
 }
 
-void SlotEditorModel::coupleWithTempoHeld (Control changed, bool mayRunAgain)
+void SlotEditorModel::coupleWithTempoHeld (Control changed)
 {
-    juce::ignoreUnused (mayRunAgain);
-
     if (changed == Control::beats && beats != 0)
     {
         placeEnd (juce::jmin (startMs + beatSeconds() * beats * 1000.0, sourceLengthMs));

@@ -111,7 +111,7 @@ private:
     void couple (Control changed, bool mayRunAgain);
     void coupleWithNothingHeld (Control changed);
     void coupleWithBeatsHeld (Control changed, bool mayRunAgain);
-    void coupleWithTempoHeld (Control changed, bool mayRunAgain);
+    void coupleWithTempoHeld (Control changed);
     void tempoFromBeats();
     void restoreRangeForBeats (Control moved, bool mayRunAgain);
     void forgetTempo();
