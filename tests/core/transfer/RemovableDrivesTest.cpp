@@ -10,31 +10,26 @@ namespace
 struct RemovableDrivesTest : ::testing::Test
 {
     juce::TemporaryFile holder { juce::String(), juce::TemporaryFile::useHiddenFile };
-    juce::File root;
-    RemovableDriveRoots roots;
+    RemovableDriveRoots roots { holder.getFile().getChildFile ("mountinfo"), holder.getFile().getChildFile ("sys") };
 
     void SetUp() override
     {
-        root = holder.getFile();
-        roots.sysfs = root.getChildFile ("sys");
-        roots.mountTable = root.getChildFile ("mountinfo");
+        const juce::String usbDisk = "devices/pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb";
+        const juce::String mmcCard = "devices/platform/soc/fe340000.mmc/mmc_host/mmc0/mmc0:aaaa";
+        const juce::String sata = "devices/pci0000:00/0000:00:17.0/";
 
-        addDisk ("8:17", "devices/pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb", "sdb1", false);
+        addPartition ("8:17", usbDisk, "sdb1", false);
         link ("devices/pci0000:00/0000:00:14.0/usb1/1-1/subsystem", "../../../../bus/usb");
-        link ("class/block/sdb1", "../../devices/pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1");
-
-        addDisk ("179:1", "devices/platform/soc/fe340000.mmc/mmc_host/mmc0/mmc0:aaaa/block/mmcblk0", "mmcblk0p1", false);
-        link ("devices/platform/soc/fe340000.mmc/mmc_host/mmc0/mmc0:aaaa/subsystem", "../../../../../../bus/mmc");
-
-        addDisk ("8:33", "devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0/block/sdc", "sdc1", true);
-        for (const auto partition : { "1", "2", "3" })
-            addDisk (juce::String ("8:") + partition, "devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda",
-                     juce::String ("sda") + partition, false);
-        for (const auto node : { "devices/pci0000:00/0000:00:17.0/ata1", "devices/pci0000:00/0000:00:17.0/ata2" })
-            link (juce::String (node) + "/subsystem", "../../../../bus/ata");
+        link ("class/block/sdb1", "../../" + usbDisk + "/sdb1");
+        addPartition ("179:1", mmcCard + "/block/mmcblk0", "mmcblk0p1", false);
+        link (mmcCard + "/subsystem", "../../../../../../bus/mmc");
+        addPartition ("8:33", sata + "ata2/host1/target1:0:0/1:0:0:0/block/sdc", "sdc1", true);
+        for (const auto n : { "1", "2", "3" })
+            addPartition (juce::String ("8:") + n, sata + "ata1/host0/target0:0:0/0:0:0:0/block/sda", juce::String ("sda") + n, false);
+        link (sata + "ata1/subsystem", "../../../../bus/ata");
     }
 
-    void TearDown() override { root.deleteRecursively(); }
+    void TearDown() override { holder.getFile().deleteRecursively(); }
 
     void link (const juce::String& path, const juce::String& target)
     {
@@ -44,20 +39,21 @@ struct RemovableDrivesTest : ::testing::Test
     }
 
     /** A partition of a whole disk, reachable through its device number as in /sys/dev/block. */
-    void addDisk (const juce::String& devno, const juce::String& diskPath, const juce::String& partition, bool removable)
+    void addPartition (const juce::String& devno, const juce::String& disk, const juce::String& partition, bool removable)
     {
-        const auto disk = roots.sysfs.getChildFile (diskPath);
-        disk.getChildFile (partition).createDirectory();
-        disk.getChildFile ("removable").replaceWithText (removable ? "1\n" : "0\n");
-        disk.getChildFile (partition).getChildFile ("partition").replaceWithText ("1\n");
-        link ("dev/block/" + devno, "../../" + diskPath + "/" + partition);
+        const auto folder = roots.sysfs.getChildFile (disk);
+        folder.getChildFile (partition).createDirectory();
+        folder.getChildFile ("removable").replaceWithText (removable ? "1\n" : "0\n");
+        folder.getChildFile (partition).getChildFile ("partition").replaceWithText ("1\n");
+        link ("dev/block/" + devno, "../../" + disk + "/" + partition);
     }
 
-    std::vector<juce::String> mountPoints()
+    std::vector<juce::String> mountPoints (const juce::String& table)
     {
+        roots.mountTable.replaceWithText (table, false, false, nullptr);
         std::vector<juce::String> paths;
         for (const auto& drive : findRemovableDrives (roots))
-            paths.push_back (drive.mountPoint.getFullPathName());
+            paths.push_back (drive.mountPoint.getFullPathName() + " = " + drive.label);
         return paths;
     }
 };
@@ -65,7 +61,7 @@ struct RemovableDrivesTest : ::testing::Test
 
 TEST_F (RemovableDrivesTest, ListsMountsOfRemovableUsbAndMmcDevicesInOrder)
 {
-    roots.mountTable.replaceWithText (
+    const auto drives = mountPoints (
         "22 1 8:2 / / rw,relatime shared:1 - ext4 /dev/sda2 rw\n"
         "23 22 0:21 / /proc rw,nosuid shared:12 - proc proc rw\n"
         "40 22 8:33 / /mnt/zip rw,relatime shared:30 - vfat /dev/sdc1 rw\n"
@@ -74,29 +70,21 @@ TEST_F (RemovableDrivesTest, ListsMountsOfRemovableUsbAndMmcDevicesInOrder)
         "43 22 179:1 / /mnt/sd rw,relatime shared:33 - exfat /dev/mmcblk0p1 rw\n"
         "44 22 8:3 / /run/media/dj/Backup rw,relatime shared:34 - ext4 /dev/sda3 rw\n"
         "45 22 0:50 / /media/ram rw,relatime shared:35 - tmpfs tmpfs rw\n"
-        "46 22 0:51 / /media/share rw,relatime shared:36 - nfs4 server:/export rw\n", false, false, nullptr);
+        "46 22 0:51 / /media/share rw,relatime shared:36 - nfs4 server:/export rw\n");
 
-    const auto drives = findRemovableDrives (roots);
-    const std::vector<juce::String> expected { "/mnt/sd", "/mnt/usb stick\t\\x", "/mnt/zip", "/run/media/dj/Backup" };
-    EXPECT_EQ (mountPoints(), expected);
-    ASSERT_EQ (drives.size(), 4u);
-    EXPECT_EQ (drives[1].label, "usb stick\t\\x");
-    EXPECT_EQ (drives[3].label, "Backup");
-
+    const std::vector<juce::String> expected { "/mnt/sd = sd", "/mnt/usb stick\t\\x = usb stick\t\\x", "/mnt/zip = zip",
+                                               "/run/media/dj/Backup = Backup" };
+    EXPECT_EQ (drives, expected);
     EXPECT_TRUE (isRemovableDriveMounted (juce::File ("/mnt/sd"), roots));
     EXPECT_FALSE (isRemovableDriveMounted (juce::File ("/mnt/data"), roots));
-
-    // Pulled: the chosen drive is gone from the table.
-    roots.mountTable.replaceWithText ("22 1 8:2 / / rw - ext4 /dev/sda2 rw\n", false, false, nullptr);
-    EXPECT_FALSE (isRemovableDriveMounted (juce::File ("/mnt/sd"), roots));
 }
 
 TEST_F (RemovableDrivesTest, ReadsOlderTablesAndSurvivesMissingOnes)
 {
-    roots.mountTable.replaceWithText ("/dev/sdb1 /mnt/stick vfat rw,nosuid 0 0\n/dev/sdb1 / vfat rw 0 0\n/dev/sda1 /mnt/data ext4 rw 0 0\n",
-                                      false, false, nullptr);
-    EXPECT_EQ (mountPoints(), std::vector<juce::String> { "/mnt/stick" });
+    EXPECT_EQ (mountPoints ("/dev/sdb1 /mnt/stick vfat rw 0 0\n/dev/sdb1 / vfat rw 0 0\n/dev/sda1 /mnt/data ext4 rw 0 0\n"),
+               std::vector<juce::String> { "/mnt/stick = stick" });
 
     roots.mountTable.deleteFile();
     EXPECT_TRUE (findRemovableDrives (roots).empty());
+    EXPECT_FALSE (isRemovableDriveMounted (juce::File ("/mnt/stick"), roots));
 }
