@@ -66,10 +66,11 @@ public:
         const auto folder = target.getParentDirectory().getFullPathName().toStdString();
         const auto name = target.getFileName().toStdString();
 
+        juce::Random random;    // the shared system generator is not safe to use from several threads
+
         for (int attempt = 0; attempt < 100 && ! file.isValid(); ++attempt)
         {
-            path = folder + "/." + name + "." + juce::String::toHexString (juce::Random::getSystemRandom().nextInt())
-                                                    .toStdString() + ".tmp";
+            path = folder + "/." + name + "." + juce::String::toHexString (random.nextInt()).toStdString() + ".tmp";
             file.reset (::open (path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
 
             if (! file.isValid() && errno != EEXIST)
