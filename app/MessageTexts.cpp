@@ -361,6 +361,20 @@ constexpr LocalisedText messageTexts[] = {
       u8"檔案路徑超過1023個字元。請將檔案移到路徑較短的資料夾中。",
       u8"파일 경로가 1023자를 넘습니다. 경로가 더 짧은 폴더로 파일을 옮기십시오.",
       u8"ファイルのパスが1023文字を超えています。パスの短いフォルダーにファイルを移動してください。" },
+
+    // noAudioOutput
+    { u8"No audio output device is available. The sample cannot be played.",
+      u8"Aucun périphérique de sortie audio n’est disponible. L’échantillon ne peut pas être lu.",
+      u8"Es ist kein Audio-Ausgabegerät verfügbar. Das Sample kann nicht wiedergegeben werden.",
+      u8"No hay ningún dispositivo de salida de audio disponible. No se puede reproducir la muestra.",
+      u8"Nessun dispositivo di uscita audio disponibile. Impossibile riprodurre il campione.",
+      u8"Er is geen audio-uitvoerapparaat beschikbaar. Het sample kan niet worden afgespeeld.",
+      u8"Нет доступного устройства вывода звука. Невозможно воспроизвести сэмпл.",
+      u8"Não está disponível nenhum dispositivo de saída de áudio. Não é possível reproduzir a amostra.",
+      u8"没有可用的音频输出设备。无法播放采样。",
+      u8"沒有可用的音訊輸出裝置。無法播放取樣。",
+      u8"사용 가능한 오디오 출력 장치가 없습니다. 샘플을 재생할 수 없습니다.",
+      u8"使用できるオーディオ出力デバイスがありません。サンプルを再生できません。" },
 };
 
 static_assert (std::size (messageTexts) == (size_t) UserMessage::numMessages,

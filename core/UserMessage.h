@@ -30,6 +30,7 @@ enum class UserMessage
     savingFailed,               // "Saving has failed."
     confirmReplaceFile,         // "A file named “%s” already exists. Replace it?"
     samplePathTooLong,          // "The file path is longer than 1,023 characters. ..."
+    noAudioOutput,              // "No audio output device is available. The sample cannot be played."
     numMessages
 };
 

@@ -14,7 +14,7 @@ namespace
 using R = juce::Rectangle<int>;
 
 constexpr auto english = UiLanguage::english, french = UiLanguage::french, russian = UiLanguage::russian,
-               japanese = UiLanguage::japanese;
+               traditionalChinese = UiLanguage::traditionalChinese, japanese = UiLanguage::japanese;
 
 struct RecordingListener : juce::Button::Listener
 {
@@ -196,7 +196,7 @@ TEST (CustomAlertWindow, DrawsTheMessageInTheTextAreaAndNothingForAnEmptyOne)
     EXPECT_EQ (differingPixels (without, with, { 0, 106, 550, 54 }), 0);
 }
 
-TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInformationTheVersionAndAFrenchReplaceQuestion)
+TEST (CustomAlertWindow, SnapshotsOfSeveralLanguagesKindsAndTheVersion)
 {
     struct Case { UiLanguage language; AlertKind kind; juce::String text; const char* file; };
 
@@ -206,7 +206,9 @@ TEST (CustomAlertWindow, SnapshotsOfAnEnglishWarningAJapaneseQuestionARussianInf
                            Case { english, AlertKind::information, versionMessage (english, "2.1.0", "1.02"), "alert-version.png" },
                            Case { french, AlertKind::question,
                                   fillPlaceholders (messageText (UserMessage::confirmReplaceFile)[french], { juce::String::fromUTF8 (u8"Soirée du samedi — set complet.RSD") }),
-                                  "alert-fr-replace.png" } })
+                                  "alert-fr-replace.png" },
+                           Case { traditionalChinese, AlertKind::warning, messageText (UserMessage::noAudioOutput)[traditionalChinese], "alert-zh-tw-no-audio-output.png" },
+                           Case { french, AlertKind::warning, messageText (UserMessage::noAudioOutput)[french], "alert-fr-no-audio-output.png" } })
     {
         SCOPED_TRACE (c.file);
         CustomAlertWindow alert (CustomAlertWindow::messageStyle, c.kind, c.text, nullptr, c.language);

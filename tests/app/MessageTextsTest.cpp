@@ -74,6 +74,7 @@ TEST (MessageTexts, EnglishColumnInTheCoresOrder)
         u8"Saving has failed.",
         u8"A file named “%s” already exists. Replace it?",
         u8"The file path is longer than 1,023 characters. Move the file to a folder with a shorter path.",
+        u8"No audio output device is available. The sample cannot be played.",
     };
 
     ASSERT_EQ (std::size (englishColumn), (size_t) UserMessage::numMessages);
