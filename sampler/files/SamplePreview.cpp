@@ -1,5 +1,7 @@
 #include "sampler/files/SamplePreview.h"
 
+#include "sampler/files/SampleGain.h"
+
 SamplePreview::SamplePreview (juce::AudioDeviceManager& deviceManager)
     : devices (deviceManager)
 {
@@ -61,14 +63,14 @@ SamplePreview::Outcome SamplePreview::start (const juce::File& source, double st
 }
 
 SamplePreview::Outcome SamplePreview::play (const juce::File& source, const PreviewRange::SlotValues& values,
-                                            float gain)
+                                            int gainIndex)
 {
     const auto outcome = start (source, values.startMs, values.endMs);
 
     if (outcome != Outcome::started)
         return outcome;
 
-    setGain (gain);
+    setGainIndex (gainIndex);
     updateRange (values);
     transport.start();
     return outcome;
@@ -87,10 +89,10 @@ void SamplePreview::updateRange (const PreviewRange::SlotValues& values)
     transport.setNextReadPosition (0);
 }
 
-void SamplePreview::setGain (float gain)
+void SamplePreview::setGainIndex (int gainIndex)
 {
     // The player's gain is read by the audio thread atomically; the transport's is a plain float.
-    player.setGain (gain);
+    player.setGain (gainIndexToAmplitude (gainIndex));
 }
 
 void SamplePreview::stop()

@@ -31,14 +31,15 @@ public:
     Outcome start (const juce::File& source, double startMs, double endMs);
 
     /** The play button: start() from the editor's values, then gain, looping and range, and play. */
-    Outcome play (const juce::File& source, const PreviewRange::SlotValues& values, float gain);
+    Outcome play (const juce::File& source, const PreviewRange::SlotValues& values, int gainIndex);
 
     /** Lays the range, period and looping of the editor's values on the current range (nothing when
         there is none) and restarts it from the range start. */
     void updateRange (const PreviewRange::SlotValues& values);
 
-    /** Linear amplitude; takes effect within one device block, also while playing. */
-    void setGain (float gain);
+    /** The slot's gain index (0..255, 128 is 0 dB); takes effect within one device block, also while
+        playing. */
+    void setGainIndex (int gainIndex);
 
     void stop();
     bool isPlaying() const;

@@ -1,4 +1,5 @@
 #include "sampler/files/SamplePreview.h"
+#include "sampler/files/SampleGain.h"
 
 #include "RampWav.h"
 #include "TestAudioDeviceType.h"
@@ -14,13 +15,13 @@ namespace
 constexpr int blockSize = 512;
 
 /** The source indices of a stretch of the device's recording (left channel), -1 for silence. */
-std::vector<double> playedFrom (const TestAudioDevice& device, int firstBlock, int gainDivisor = 1)
+std::vector<double> playedFrom (const TestAudioDevice& device, int firstBlock, float gain = 1.0f)
 {
     const auto left = device.recording (0);
     std::vector<double> indices;
 
     for (auto i = (size_t) firstBlock * blockSize; i < left.size(); ++i)
-        indices.push_back (left[i] == 0.0f ? -1.0 : rampwav::sourceIndex (left[i] * (float) gainDivisor));
+        indices.push_back (left[i] == 0.0f ? -1.0 : rampwav::sourceIndex (left[i] / gain));
 
     return indices;
 }
@@ -70,14 +71,14 @@ TEST_F (SamplePreviewTest, WithoutAnOutputNothingStarts)
     install ({}, false);
     ASSERT_TRUE (rampwav::write (source.getFile(), 44100.0, 44100));
 
-    EXPECT_EQ (preview->play (source.getFile(), { 0.0, 500.0, false, 0 }, 1.0f), SamplePreview::Outcome::noOutputDevice);
+    EXPECT_EQ (preview->play (source.getFile(), { 0.0, 500.0, false, 0 }, 128), SamplePreview::Outcome::noOutputDevice);
     EXPECT_FALSE (preview->hasRange());
     EXPECT_FALSE (preview->isPlaying());
     EXPECT_EQ (devices.getCurrentAudioDevice(), nullptr);
 
     // What the editor does next stays harmless.
     preview->updateRange ({ 0.0, 200.0, true, 12000 });
-    preview->setGain (0.5f);
+    preview->setGainIndex (0);
     preview->stop();
     EXPECT_FALSE (preview->hasRange());
 }
@@ -87,7 +88,7 @@ TEST_F (SamplePreviewTest, UnreadableSourceStartsNothing)
     install ({});
     const auto missing = source.getFile().getSiblingFile ("gone.wav");
 
-    EXPECT_EQ (preview->play (missing, { 0.0, 500.0, false, 0 }, 1.0f), SamplePreview::Outcome::unreadableFile);
+    EXPECT_EQ (preview->play (missing, { 0.0, 500.0, false, 0 }, 128), SamplePreview::Outcome::unreadableFile);
     EXPECT_FALSE (preview->hasRange());
     EXPECT_FALSE (preview->isPlaying());
 }
@@ -97,7 +98,7 @@ TEST_F (SamplePreviewTest, PlaysOnceAtTheSourcesRateOnAnOutputOfAnotherRate)
     install ({ { 48000.0 }, blockSize, 1 });
     ASSERT_TRUE (rampwav::write (source.getFile(), 44100.0, 2 * 44100));
 
-    ASSERT_EQ (preview->play (source.getFile(), { 500.0, 1000.0, false, 0 }, 1.0f), SamplePreview::Outcome::started);
+    ASSERT_EQ (preview->play (source.getFile(), { 500.0, 1000.0, false, 0 }, 128), SamplePreview::Outcome::started);
     EXPECT_TRUE (preview->isPlaying());
     EXPECT_EQ (device().getCurrentSampleRate(), 48000.0);
     ASSERT_TRUE (device().waitForBlocks (120));
@@ -128,7 +129,7 @@ TEST_F (SamplePreviewTest, RangeChangesWhilePlayingAndStops)
     ASSERT_TRUE (rampwav::write (source.getFile(), 44100.0, 3 * 44100));
 
     // 120 BPM, 500 ms: four quarter beats, looping.
-    ASSERT_EQ (preview->play (source.getFile(), { 500.0, 1000.0, true, 12000 }, 1.0f), SamplePreview::Outcome::started);
+    ASSERT_EQ (preview->play (source.getFile(), { 500.0, 1000.0, true, 12000 }, 128), SamplePreview::Outcome::started);
     EXPECT_EQ (device().getCurrentSampleRate(), 44100.0) << "the preferred rate is taken where offered";
     ASSERT_TRUE (device().waitForBlocks (100));
     const auto looped = playedFrom (device(), 0);
@@ -145,10 +146,11 @@ TEST_F (SamplePreviewTest, RangeChangesWhilePlayingAndStops)
     EXPECT_GE (std::count (shortLoop.begin(), shortLoop.end(), 88200.0), 2);
 
     // The gain reaches the output within a block or two.
-    preview->setGain (0.25f);
+    const auto quietest = gainIndexToAmplitude (0);
+    preview->setGainIndex (0);
     changedAt = device().blocksRendered() + 2;
     ASSERT_TRUE (device().waitForBlocks (changedAt + 20));
-    EXPECT_TRUE (within (playedFrom (device(), changedAt, 4), 88200.0, 92609.0));
+    EXPECT_TRUE (within (playedFrom (device(), changedAt, quietest), 88200.0, 92609.0));
 
     preview->stop();
     EXPECT_FALSE (preview->isPlaying());
@@ -159,10 +161,9 @@ TEST_F (SamplePreviewTest, RangeChangesWhilePlayingAndStops)
 
     // Play again at the same gain: a fresh range, whole from its start.
     const auto restartedAt = device().blocksRendered();
-    ASSERT_EQ (preview->play (source.getFile(), { 100.0, 200.0, false, 0 }, 0.25f), SamplePreview::Outcome::started);
+    ASSERT_EQ (preview->play (source.getFile(), { 100.0, 200.0, false, 0 }, 0), SamplePreview::Outcome::started);
     ASSERT_TRUE (device().waitForBlocks (restartedAt + 20));
-    const auto restarted = playedFrom (device(), restartedAt, 4);
+    const auto restarted = playedFrom (device(), restartedAt, quietest);
     EXPECT_TRUE (within (restarted, 4410.0, 8819.0));
     EXPECT_EQ (std::count_if (restarted.begin(), restarted.end(), [] (double i) { return i != -1.0; }), 4410);
-
 }
