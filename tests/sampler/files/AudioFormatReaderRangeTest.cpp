@@ -74,12 +74,7 @@ protected:
 
     static std::vector<juce::int64> onceOf (juce::int64 start, juce::int64 audible, int total)
     {
-        std::vector<juce::int64> expected;
-
-        for (juce::int64 i = 0; i < total; ++i)
-            expected.push_back (i < audible ? start + i : -1);
-
-        return expected;
+        return loopOf (start, audible, std::numeric_limits<juce::int64>::max(), total);
     }
 
     /** The first sample where two renderings differ, for a readable failure. */
