@@ -1,6 +1,15 @@
 #include "sampler/files/SamplePreview.h"
 
 #include "sampler/files/SampleGain.h"
+#include "sampler/files/SlotEditorModel.h"
+
+namespace
+{
+PreviewRange::SlotValues valuesOf (const SlotEditorModel& slot)
+{
+    return { slot.getStartMs(), slot.getEndMs(), slot.isLooping(), slot.getTempo() };
+}
+} // namespace
 
 SamplePreview::SamplePreview (juce::AudioDeviceManager& deviceManager)
     : devices (deviceManager)
@@ -87,6 +96,16 @@ void SamplePreview::updateRange (const PreviewRange::SlotValues& values)
 
     // Also drops what the rate converter still holds of the old range.
     transport.setNextReadPosition (0);
+}
+
+SamplePreview::Outcome SamplePreview::play (const SlotEditorModel& slot)
+{
+    return play (juce::File (slot.getPath()), valuesOf (slot), slot.getGainIndex());
+}
+
+void SamplePreview::updateRange (const SlotEditorModel& slot)
+{
+    updateRange (valuesOf (slot));
 }
 
 void SamplePreview::setGainIndex (int gainIndex)

@@ -6,6 +6,8 @@
 #include <memory>
 #include <juce_audio_devices/juce_audio_devices.h>
 
+class SlotEditorModel;
+
 /** The slot editor's preview: plays a range of the source file through the computer's audio output,
     once or looping on the slot's beat grid, at the slot's gain.
 
@@ -36,6 +38,10 @@ public:
     /** Lays the range, period and looping of the editor's values on the current range (nothing when
         there is none) and restarts it from the range start. */
     void updateRange (const PreviewRange::SlotValues& values);
+
+    /** The same with the slot editor's current file, range, loop, tempo and gain. */
+    Outcome play (const SlotEditorModel& slot);
+    void updateRange (const SlotEditorModel& slot);
 
     /** The slot's gain index (0..255, 128 is 0 dB); takes effect within one device block, also while
         playing. */

@@ -1,5 +1,6 @@
 #include "sampler/files/SamplePreview.h"
 #include "sampler/files/SampleGain.h"
+#include "sampler/files/SlotEditorModel.h"
 
 #include "RampWav.h"
 #include "TestAudioDeviceType.h"
@@ -97,7 +98,17 @@ TEST_F (SamplePreviewTest, PlaysOnceAtTheSourcesRateOnAnOutputOfAnotherRate)
     install ({ { 48000.0 }, blockSize, 1 });
     ASSERT_TRUE (rampwav::write (source.getFile(), 44100.0, 2 * 44100));
 
-    ASSERT_EQ (preview->play (source.getFile(), { 500.0, 1000.0, false, 0 }, 128), SamplePreview::Outcome::started);
+    // From the slot editor's values, as its play button does.
+    SamplerSlot record {};
+    initSamplerSlot (record);
+    setSlotPath (record, source.getFile().getFullPathName());
+    record.length = 2 * 44100;
+    record.sampleRate = 44100;
+    SlotEditorModel slot (record, 0, 0.0);
+    slot.setStart (500.0);
+    slot.setEnd (1000.0);
+
+    ASSERT_EQ (preview->play (slot), SamplePreview::Outcome::started);
     EXPECT_TRUE (preview->isPlaying());
     EXPECT_EQ (device().getCurrentSampleRate(), 48000.0);
     ASSERT_TRUE (device().waitForBlocks (120));
