@@ -154,8 +154,10 @@ TEST (MessageTexts, EachLanguageColumnIsInItsOwnScript)
         SCOPED_TRACE ("message " + std::to_string ((int) message));
 
         for (auto language : allUiLanguages)
+        {
             if (language != english)
                 EXPECT_NE (table.utf8 (language), table.utf8 (english)) << "language " << language << " left untranslated";
+        }
 
         for (auto language : { english, french, german, spanish, italian, dutch, portuguese })
         {
