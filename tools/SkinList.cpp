@@ -31,6 +31,25 @@ const std::vector<SkinVariantSet>& getSkinVariantSets()
             { "TickedDown",     "tickedDown",     "ticked, pressed",                 State::onDown,     BodyColour::black },
             { "TickedDisabled", "tickedDisabled", "ticked, disabled",                State::onDisabled, BodyColour::black } } },
 
+        // A toggle's seven pictures, in the order the toggle button lists them. "Lit" marks the
+        // panel's current choice; "focused" is the keyboard focus or the mouse.
+        { "toggleStates", "SkinToggleState", "a toggle button's seven pictures", {
+            { "Off",        "off",        "off (disabled)",    State::disabled, BodyColour::black },
+            { "On",         "on",         "on",                State::down,     BodyColour::black },
+            { "LitOn",      "litOn",      "lit, on",           State::onDown,   BodyColour::black },
+            { "Focused",    "focused",    "focused",           State::over,     BodyColour::black },
+            { "LitFocused", "litFocused", "lit, focused",      State::onOver,   BodyColour::black },
+            { "Idle",       "idle",       "idle",              State::normal,   BodyColour::black },
+            { "LitIdle",    "litIdle",    "lit, idle",         State::on,       BodyColour::black } } },
+
+        // A lock switch's four pictures, in the order of its image slots: normal, over, down, and
+        // the fourth for locked and hovered.
+        { "lockStates", "SkinLockState", "a lock switch's four pictures", {
+            { "Normal",   "normal",   "unlocked",                           State::normal, BodyColour::black },
+            { "Over",     "over",     "unlocked, hovered or lit",           State::over,   BodyColour::black },
+            { "Down",     "down",     "locked, or pressed",                 State::on,     BodyColour::black },
+            { "DownOver", "downOver", "locked and hovered, pressed or lit", State::onOver, BodyColour::black } } },
+
         // In the order of the body-colour index (0, 1, 2).
         { "bodyColours", "SkinBodyColour", "the unit's body colours", {
             { "Black",    "black",    "Black",    State::normal, BodyColour::black },
