@@ -1,0 +1,8 @@
+#include "widgets/AnimComponent.h"
+
+AnimComponent::AnimComponent() = default;
+
+AnimComponent::~AnimComponent()
+{
+    fadeTimer.stop();
+}
