@@ -1,14 +1,18 @@
 #include "core/DocumentXml.h"
 
 #include "core/DocumentKeys.h"
+#include "core/DocumentXmlText.h"
 
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace
 {
-constexpr const char* markerText = "<QZT-7200 version=";
-constexpr const char* endTagText = "</QZT-7200>";
-constexpr const char* declarationText = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+constexpr std::string_view markerText = "<QZT-7200 version=";
+constexpr std::string_view endTagText = "</QZT-7200>";
+constexpr std::string_view declarationText = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+constexpr auto notFound = std::string_view::npos;
 constexpr int64_t int32Max = std::numeric_limits<int32_t>::max();
 
 /** An element that is only created once something is added to it, so that the difference writer
@@ -109,9 +113,7 @@ juce::String elementToText (const juce::XmlElement& element)
 {
     juce::XmlElement::TextFormat format;
     format.customEncoding = "UTF-8";
-    juce::MemoryOutputStream out;
-    element.writeTo (out, format);
-    return out.toUTF8();
+    return DocumentXmlText::write (element, format);
 }
 
 /** Child lookup that ignores letter case, as texts from older writers may differ in it. */
@@ -211,21 +213,20 @@ int readSamplerV10 (const juce::XmlElement& root, DeviceSettings& document)
 }
 
 /** Where the part whose root tag starts at rootStart ends: after its end tag, or after the root tag
-    itself when that closes at once (a difference with nothing in it); -1 when the text stops first. */
-int endOfPart (const juce::String& text, int rootStart)
+    itself when that closes at once (a difference with nothing in it); npos when the text stops first. */
+size_t endOfPart (std::string_view text, size_t rootStart)
 {
-    if (rootStart < 0)
-        return -1;
+    if (rootStart == notFound)
+        return notFound;
 
-    const int tagEnd = text.indexOfChar (rootStart, '>');
-    if (tagEnd < 0)
-        return -1;
+    const auto tagEnd = text.find ('>', rootStart);
+    if (tagEnd == notFound)
+        return notFound;
     if (text[tagEnd - 1] == '/')
         return tagEnd + 1;
 
-    const juce::String endTag (endTagText);
-    const int end = text.indexOf (tagEnd, endTag);
-    return end < 0 ? -1 : end + endTag.length();
+    const auto end = text.find (endTagText, tagEnd);
+    return end == notFound ? notFound : end + endTagText.size();
 }
 
 int checkRoot (const juce::XmlElement& element, double version)
@@ -447,13 +448,19 @@ int readSettingsElementV11 (DeviceSettings& document, const juce::XmlElement* el
 
 int parseSettingsText (DeviceSettings& document, const juce::String& text)
 {
-    const juce::String marker (markerText);
+    // Worked on the UTF-8 bytes: the markers are ASCII, and every search stays linear however many
+    // markers a hostile text holds. Bytes that are not UTF-8 are no text at all.
+    const std::string_view bytes (text.toRawUTF8());
+    if (! DocumentXmlText::isValidUtf8 (bytes.data(), bytes.size()))
+        return settingsDidNotParse;
+
     bool hasV10 = false, hasV11 = false;
 
-    // Texts begin with the XML declaration, so the search starts at the second character.
-    for (int i = text.indexOf (1, marker); i >= 0; i = text.indexOf (i + 1, marker))
+    // Texts begin with the XML declaration, so the search starts at the second character (a marker
+    // starts with '<', which is never part of a longer character).
+    for (auto i = bytes.find (markerText, 1); i != notFound; i = bytes.find (markerText, i + 1))
     {
-        const auto quoted = text.substring (i + marker.length(), i + marker.length() + 5);
+        const auto quoted = bytes.substr (i + markerText.size(), 5);
         hasV10 = hasV10 || quoted == "\"1.0\"";
         hasV11 = hasV11 || quoted == "\"1.1\"";
     }
@@ -462,24 +469,25 @@ int parseSettingsText (DeviceSettings& document, const juce::String& text)
         return settingsNoFirstPart;
 
     // Each part must end with its own end tag: the framework's parser accepts many truncated texts.
-    const int firstEnd = endOfPart (text, text.indexOf (1, marker));
-    if (firstEnd < 0)
+    const auto firstEnd = endOfPart (bytes, bytes.find (markerText, 1));
+    if (firstEnd == notFound)
         return settingsDidNotParse;
 
-    const auto first = juce::parseXML (text.substring (0, firstEnd));
+    const auto first = DocumentXmlText::read (bytes.data(), firstEnd);
     if (auto result = readSettingsElementV10 (document, first.get()))
         return result;
 
     if (! hasV11)
         return settingsNoSecondPart;
 
-    const int secondStart = text.indexOf (marker + "\"1.1\"");
-    const int secondEnd = endOfPart (text, secondStart);
-    if (secondEnd < 0)
+    const auto secondStart = bytes.find (std::string (markerText) + "\"1.1\"");
+    const auto secondEnd = endOfPart (bytes, secondStart);
+    if (secondEnd == notFound)
         return readSettingsElementV11 (document, nullptr);
 
-    const auto secondText = juce::String (declarationText) + "\n\n" + text.substring (secondStart, secondEnd);
-    const auto second = juce::parseXML (secondText);
+    const auto secondText = std::string (declarationText) + "\n\n"
+                          + std::string (bytes.substr (secondStart, secondEnd - secondStart));
+    const auto second = DocumentXmlText::read (secondText.data(), secondText.size());
     return readSettingsElementV11 (document, second.get());
 }
 

@@ -1,3 +1,4 @@
+#include "Deadline.h"
 #include "core/DocumentKeys.h"
 #include "core/DocumentXml.h"
 #include "core/MidiThread.h"
@@ -124,6 +125,41 @@ TEST_F (MidiFetch, EveryOutcomeOfADump)
     EXPECT_EQ (fetch (10), MidiThread::fetchWaiting);
     EXPECT_FALSE (link->applyReceivedSettings (*current));
     EXPECT_EQ (std::memcmp (current.get(), &kept, sizeof (DeviceSettings)), 0);
+}
+
+TEST_F (MidiFetch, ADumpThatOnceHungTheParserIsGarbageAndTheLinkGoesOn)
+{
+    // A processing instruction before text inside an element made the framework's parser loop
+    // for ever on the link's thread: no outcome was ever published and no later dump was taken.
+    const juce::String declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    const juce::String hostile[] = {
+        declaration + "<QZT-7200 version=\"1.0\"><?x?>b</QZT-7200>",
+        declaration + "<QZT-7200 version=\"1.0\"></QZT-7200><QZT-7200 version=\"1.1\"><SceneFx><?x?>b</SceneFx></QZT-7200>",
+    };
+    const auto kept = *current;
+
+    for (const auto& text : hostile)
+    {
+        unit.setSettingsDumpText (text);
+        const int outcome = returnsWithin (std::chrono::milliseconds (scaledMs (1000)), "the dump's parse", [&]
+        {
+            link->beginSettingsRequest();
+            while (link->getSettingsRequestStatus() == MidiThread::fetchWaiting)
+                juce::Thread::sleep (1);
+            return link->endSettingsRequest();
+        });
+
+        EXPECT_EQ (outcome, MidiThread::fetchDidNotParse) << text;
+        EXPECT_FALSE (link->applyReceivedSettings (*current));
+        EXPECT_EQ (std::memcmp (current.get(), &kept, sizeof (DeviceSettings)), 0);
+    }
+
+    auto unitDocument = randomParameters (random);
+    unit.setDocument (*unitDocument);
+    unit.useOwnDocumentForDump();
+    ASSERT_EQ (fetch(), MidiThread::fetchApplied);
+    ASSERT_TRUE (link->applyReceivedSettings (*current));
+    EXPECT_TRUE (sameParameters (*current, *unitDocument));
 }
 
 TEST_F (MidiFetch, WithoutAUnitTheAnswerIsEmptyAtOnce)

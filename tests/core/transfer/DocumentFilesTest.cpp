@@ -1,3 +1,4 @@
+#include "Deadline.h"
 #include "core/DocumentXml.h"
 #include "core/transfer/DocumentFiles.h"
 #include "JuceTestPrinters.h"
@@ -217,6 +218,12 @@ TEST_F (DocumentFilesTest, FailedLoadsLeaveTheDocumentUntouched)
     expectRefused (makeFile ("range.RSD", text), UserMessage::rsdIncorrect);
     expectRefused (makeFile ("cut.RSD", text.substring (0, 200)), UserMessage::rsdCorrupt);
     expectRefused (makeFile ("other.RSD", "<?xml version=\"1.0\"?><other/>"), UserMessage::rsdIncorrect);
+
+    // A processing instruction before text inside an element once made the parser loop for ever.
+    const auto looping = makeFile ("loop.RSD", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                               "<QZT-7200 version=\"1.0\"><?x?>b</QZT-7200>");
+    returnsWithin (std::chrono::milliseconds (1000), "loading the document",
+                   [&] { expectRefused (looping, UserMessage::rsdCorrupt); return true; });
 }
 
 TEST_F (DocumentFilesTest, AFileWithoutItsSecondPartLoadsWithAWarning)
