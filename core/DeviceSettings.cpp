@@ -145,7 +145,14 @@ void setSlotPath (SamplerSlot& slot, const juce::String& path)
 
     for (auto p = path.getCharPointer(); ! p.isEmpty();)
     {
-        const auto c = (uint32_t) p.getAndAdvance();
+        auto c = (uint32_t) p.getAndAdvance();
+
+        // A string can hold values UTF-16 cannot carry (a lone surrogate, or beyond U+10FFFF from a
+        // character reference or a damaged byte sequence); stored as they are, they would read back
+        // as something else.
+        if ((c >= 0xd800 && c < 0xe000) || c > 0x10ffff)
+            c = 0xfffd;
+
         const int needed = c >= 0x10000 ? 2 : 1;
 
         if (count + needed > SamplerSlot::pathCapacity - 1)
