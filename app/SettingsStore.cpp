@@ -3,12 +3,24 @@
 #include "app/ApplicationInfo.h"
 #include "app/LocalisedText.h"
 #include "core/DocumentXml.h"
+#include "core/DocumentXmlText.h"
 #include "core/FileChecks.h"
 #include "core/transfer/DocumentFiles.h"
+
+#include <cstring>
 
 namespace
 {
 constexpr const char* damagedSuffix = ".damaged";
+
+// The framework's names in its XML properties format.
+constexpr const char* fileTag = "PROPERTIES";
+constexpr const char* valueTag = "VALUE";
+constexpr const char* nameAttribute = "name";
+constexpr const char* valueAttribute = "val";
+
+/** Two documents and a few strings take far less; anything larger is not our file. */
+constexpr juce::int64 maximumFileBytes = 16 * 1024 * 1024;
 
 /** The framework writes an element that follows a text inside another element with a null line
     break and crashes, so a stored value whose element holds both text and elements must never
@@ -32,6 +44,58 @@ bool mixesTextAndElements (const juce::XmlElement& element)
     }
 
     return hasText && hasElements;
+}
+
+/** What opening finds: nothing, a readable file's root, or a file that exists but cannot be read. */
+struct StoredFile
+{
+    bool damaged = false;
+    std::unique_ptr<juce::XmlElement> root;
+};
+
+StoredFile readStoredFile (const juce::File& file)
+{
+    StoredFile stored;
+    if (! file.exists())
+        return stored;
+
+    stored.damaged = true;
+
+    // A folder, a FIFO or a device node in the settings file's place is not a settings file; reading
+    // a FIFO would block the start for ever.
+    juce::MemoryBlock data;
+    if (! FileChecks::isRegularFile (file) || file.getSize() > maximumFileBytes || ! file.loadFileAsData (data))
+        return stored;
+
+    auto* bytes = static_cast<const char*> (data.getData());
+    auto size = data.getSize();
+
+    if (size >= 3 && std::memcmp (bytes, "\xef\xbb\xbf", 3) == 0)    // a byte-order mark, as the framework allows
+    {
+        bytes += 3;
+        size -= 3;
+    }
+
+    auto root = DocumentXmlText::read (bytes, size);
+    if (root == nullptr || mixesTextAndElements (*root))
+        return stored;
+
+    stored.damaged = false;
+    stored.root = std::move (root);
+    return stored;
+}
+
+const juce::XmlElement* firstChildElement (const juce::XmlElement& element)
+{
+    for (auto* child : element.getChildIterator())
+        if (! child->isTextElement())
+            return child;
+    return nullptr;
+}
+
+int documentPartOf (const juce::String& key)
+{
+    return key == SettingsStore::Keys::currentSettings ? 0 : key == SettingsStore::Keys::currentSettings2 ? 1 : -1;
 }
 
 // The file holds the enums' own values; one made from a stray integer is stored as its default.
@@ -83,24 +147,15 @@ juce::PropertiesFile::Options SettingsStore::options()
 
 bool SettingsStore::isSafeToRead (const juce::File& file)
 {
-    if (! file.exists())
-        return true;
-
-    // A folder, a FIFO or a device node in the settings file's place is not a settings file; reading
-    // a FIFO would block the start for ever.
-    if (! FileChecks::isRegularFile (file))
-        return false;
-
-    const auto document = juce::XmlDocument::parse (file);
-    return document != nullptr && ! mixesTextAndElements (*document);
+    return ! readStoredFile (file).damaged;
 }
 
 SettingsStore::SettingsStore (const juce::File& settingsFile)
     : file (settingsFile)
 {
-    auto readable = file;
+    auto stored = readStoredFile (file);
 
-    if (! isSafeToRead (file))
+    if (stored.damaged)
     {
         // Kept, not deleted: it may still hold something the user wants back.
         auto target = file.getSiblingFile (file.getFileName() + damagedSuffix);
@@ -110,25 +165,46 @@ SettingsStore::SettingsStore (const juce::File& settingsFile)
         if (file.moveFileTo (target))
             setAsideFile = target;
         else
-            readable = juce::File();    // cannot move it: start with the defaults and leave it alone
+            fileMayBeWritten = false;   // cannot move it: start with the defaults and leave it alone
     }
     else
     {
         file.getParentDirectory().createDirectory();
     }
 
-    properties = std::make_unique<juce::PropertiesFile> (readable, options());
+    if (stored.root != nullptr && stored.root->hasTagName (fileTag))
+        takeStoredValues (*stored.root);
 }
 
-SettingsStore::~SettingsStore()
+SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::takeStoredValues (const juce::XmlElement& root)
 {
-    properties->saveIfNeeded();
+    // As the framework reads its own files: a value stored as an element is that element's text.
+    for (auto* e : root.getChildWithTagNameIterator (valueTag))
+    {
+        const auto key = e->getStringAttribute (nameAttribute);
+        if (key.isEmpty())
+            continue;
+
+        auto* element = firstChildElement (*e);
+        values.setValue (key, element != nullptr
+                                  ? element->toString (juce::XmlElement::TextFormat().singleLine().withoutHeader())
+                                  : e->getStringAttribute (valueAttribute));
+
+        // The document is taken from the file's own element, not from that text: read again, the
+        // text would turn a carriage return of a path into a line feed.
+        const int part = documentPartOf (key);
+        if (part >= 0)
+            documentParts[part] = element != nullptr ? std::make_unique<juce::XmlElement> (*element)
+                                                     : DocumentXmlText::read (e->getStringAttribute (valueAttribute));
+    }
 }
 
 StoredSettings SettingsStore::read() const
 {
     const StoredSettings defaults;
-    const auto& p = *properties;
+    const auto& p = values;
     StoredSettings s;
 
     s.restoreWindows         = p.getBoolValue (Keys::isRestoreWindowsSize, defaults.restoreWindows);
@@ -151,7 +227,7 @@ StoredSettings SettingsStore::read() const
 
 bool SettingsStore::write (const StoredSettings& s, const DeviceSettings& document)
 {
-    auto& p = *properties;
+    auto& p = values;
 
     // Starting from an empty set puts the keys in their fixed order and drops any key that is not ours.
     p.clear();
@@ -173,25 +249,60 @@ bool SettingsStore::write (const StoredSettings& s, const DeviceSettings& docume
 
     // The internal form keeps what only this program uses: every slot row, Loop and Bpm.
     const SettingsWriteFlags internal { false, true };
-    const auto partV10 = createSettingsElementV10 (document, document, internal);
-    const auto partV11 = createSettingsElementV11 (document, document, internal);
-    p.setValue (Keys::currentSettings, partV10.get());
-    p.setValue (Keys::currentSettings2, partV11.get());
+    documentParts[0] = createSettingsElementV10 (document, document, internal);
+    documentParts[1] = createSettingsElementV11 (document, document, internal);
+    p.setValue (Keys::currentSettings, documentParts[0].get());
+    p.setValue (Keys::currentSettings2, documentParts[1].get());
 
-    // Written now rather than by the framework's timer: whatever happens later during shutdown,
-    // the user's settings are on disk.
-    return p.saveIfNeeded();
+    // Written now rather than on a timer: whatever happens later during shutdown, the user's
+    // settings are on disk.
+    return fileMayBeWritten && writeFile();
+}
+
+bool SettingsStore::writeFile() const
+{
+    juce::XmlElement root (fileTag);
+
+    for (const auto& key : keysInWritingOrder())
+    {
+        auto* e = root.createNewChildElement (valueTag);
+        e->setAttribute (nameAttribute, key);
+
+        const int part = documentPartOf (key);
+        if (part >= 0)
+            e->addChildElement (new juce::XmlElement (*documentParts[part]));
+        else
+            e->setAttribute (valueAttribute, values.getValue (key));
+    }
+
+    const auto text = DocumentXmlText::write (root, {});
+
+    if (file.isDirectory() || ! file.getParentDirectory().createDirectory())
+        return false;
+
+    // Into a file beside it first, so that a failed write never leaves half a file.
+    juce::TemporaryFile temporary (file);
+    {
+        juce::FileOutputStream out (temporary.getFile());
+        if (! out.openedOk() || ! out.write (text.toRawUTF8(), text.getNumBytesAsUTF8()))
+            return false;
+        out.flush();
+        if (out.getStatus().failed())
+            return false;
+    }
+
+    return temporary.overwriteTargetFileWithTemporary();
 }
 
 SettingsStore::PartOutcome SettingsStore::readDocumentPart (DeviceSettings& document, int part) const
 {
-    const auto element = properties->getXmlValue (part == 0 ? Keys::currentSettings : Keys::currentSettings2);
+    const auto* element = documentParts[part == 0 ? 0 : 1].get();
     if (element == nullptr)
         return PartOutcome::absent;
 
     auto copy = std::make_unique<DeviceSettings> (document);
-    const int result = part == 0 ? readSettingsElementV10 (*copy, element.get())
-                                 : readSettingsElementV11 (*copy, element.get());
+    const int result = part == 0 ? readSettingsElementV10 (*copy, element)
+                                 : readSettingsElementV11 (*copy, element);
 
     if (result != settingsReadOk)
         return PartOutcome::rejected;

@@ -32,9 +32,14 @@ struct StoredSettings
 
 /** The settings file: the user's choices and the last edited document, kept between runs.
 
-    Opening never trusts the file: one that does not parse, or whose stored values mix text with
-    elements (which the framework's reader cannot take), is moved aside with a ".damaged" suffix and
-    the program starts with the defaults; values outside their range read as their defaults.
+    The file is in the framework's XML properties format, but the store reads and writes it itself:
+    the framework's writer stores any string that parses as XML as an element (and loses text after
+    it), and its reader takes the file's bytes unchecked. Here every string is an attribute and comes
+    back byte for byte, and the stored document comes back exactly as it was written.
+
+    Opening never trusts the file: one that is not UTF-8, not well-formed, or whose stored values mix
+    text with elements, is moved aside with a ".damaged" suffix and the program starts with the
+    defaults; values outside their range read as their defaults.
 */
 class SettingsStore
 {
@@ -67,9 +72,11 @@ public:
     /** <application data>/Corvane/tessalin/tessalin.settings. */
     static juce::File defaultFile();
 
+    /** The framework's options for this file; they name and place it. */
     static juce::PropertiesFile::Options options();
 
-    /** Whether a file may be handed to the framework's reader. A missing file is fine. */
+    /** Whether a file can be read as a settings file; false for one that opening sets aside. A
+        missing file is fine. */
     static bool isSafeToRead (const juce::File& file);
 
     /** Opens (or prepares to create) the settings file, first moving a damaged one aside. */
@@ -85,7 +92,8 @@ public:
     StoredSettings read() const;
 
     /** Replaces the whole file's content with these values and the document (both parts, with
-        every sampler slot), in the fixed key order, and writes it to disk at once. */
+        every sampler slot), in the fixed key order, and writes it to disk at once. False when the
+        file could not be written, or when a damaged file could not be moved out of the way. */
     bool write (const StoredSettings& settings, const DeviceSettings& document);
 
     enum class PartOutcome
@@ -105,11 +113,14 @@ public:
         follows. Returns false when a sample file could not be found. */
     bool restoreDocument (DeviceSettings& current, DeviceSettings& lastSent) const;
 
-    juce::PropertiesFile& getPropertiesFile() noexcept     { return *properties; }
-
 private:
     juce::File file, setAsideFile;
-    std::unique_ptr<juce::PropertiesFile> properties;
+    bool fileMayBeWritten = true;
+    juce::PropertySet values { false };
+    std::unique_ptr<juce::XmlElement> documentParts[2];     // "1.0" and "1.1" as stored
+
+    void takeStoredValues (const juce::XmlElement& root);
+    bool writeFile() const;
 
     JUCE_DECLARE_NON_COPYABLE (SettingsStore)
 };
