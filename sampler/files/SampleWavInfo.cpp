@@ -1,7 +1,9 @@
 #include "sampler/files/SampleWavInfo.h"
 
+#include "core/DocumentXmlText.h"
 #include "core/FileChecks.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -75,43 +77,24 @@ namespace
         return true;
     }
 
-    /** The reader parses "axml" and "iXML" chunks with a recursive XML parser that has no depth limit,
-        so deeply nested elements overflow its stack. Real metadata nests a handful of levels; counting
-        every "<x" as a level and every "</" or "/>" as its end over-estimates, which only errs on the
-        safe side. */
-    bool xmlIsShallow (juce::InputStream& in, uint32_t size)
+    /** The reader parses "axml" and "iXML" chunks with the framework's XML parser, which loops for ever
+        on some malformed texts (a processing instruction before text inside an element), reads past the
+        end of others (bytes that are not UTF-8) and recurses once per level of nesting. It takes the
+        chunk as text up to its first zero byte: that text must be blank, or well-formed XML that nests
+        no deeper than any real metadata. */
+    bool xmlIsReadable (juce::InputStream& in, uint32_t size)
     {
-        constexpr int maxDepth = 200;
-        char block[8192];
-        int depth = 0;
-        char previous = 0;
+        juce::MemoryBlock chunk;
+        in.readIntoMemoryBlock (chunk, (ssize_t) size);
 
-        for (auto left = (juce::int64) size; left > 0;)
-        {
-            const auto got = in.read (block, (int) juce::jmin ((juce::int64) sizeof (block), left));
+        const auto* text = static_cast<const char*> (chunk.getData());
+        const auto* end = std::find (text, text + chunk.getSize(), '\0');
 
-            if (got <= 0)
-                break;
+        if (std::all_of (text, end, [] (char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }))
+            return true;
 
-            for (int i = 0; i < got; ++i)
-            {
-                const auto c = block[i];
-
-                if (previous == '<')
-                    depth += (c == '/') ? -1 : (c == '?' || c == '!') ? 0 : 1;
-                else if (previous == '/' && c == '>')
-                    --depth;
-
-                if (depth > maxDepth)
-                    return false;
-
-                previous = c;
-            }
-
-            left -= got;
-        }
-
-        return true;
+        const auto length = (size_t) (end - text);
+        return DocumentXmlText::isValidUtf8 (text, length) && DocumentXmlText::isWellFormed (text, length);
     }
 
     struct ScanResult
@@ -221,7 +204,7 @@ namespace
             }
             else if (chunkType == chunkId ("axml") || chunkType == chunkId ("iXML"))
             {
-                if (! xmlIsShallow (in, size))
+                if (! xmlIsReadable (in, size))
                 {
                     scan.result = sampleWavUnsupported;
                     return scan;

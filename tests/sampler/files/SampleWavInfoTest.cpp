@@ -1,3 +1,4 @@
+#include "Deadline.h"
 #include "sampler/files/SampleWavInfo.h"
 #include "WavTestSupport.h"
 
@@ -297,6 +298,15 @@ TEST (SampleWavInfo, ChunkScanSurvivesOddSizesAndBrokenChunks)
 
     EXPECT_EQ (check (xmlChunk (shallow)).length, 10);
     EXPECT_EQ (check (xmlChunk (deep)).result, sampleWavUnsupported);
+
+    // The same parser loops for ever on a processing instruction before text, and reads past the end
+    // of bytes that are not UTF-8: the check refuses such metadata, at once. Text after a zero byte
+    // is not read, and blank metadata is none.
+    const auto hanging = [&] { return check (xmlChunk ("<BWFXML><?x?>b</BWFXML>")).result; };
+    EXPECT_EQ (returnsWithin (std::chrono::milliseconds (1000), "the WAV check", hanging), sampleWavUnsupported);
+    EXPECT_EQ (check (xmlChunk ("\xbc\xfb\xff\xff\x57\x41\x56\xfb")).result, sampleWavUnsupported);
+    EXPECT_EQ (check (xmlChunk (std::string ("<BWFXML/>\0<?x?>b", 16))).length, 10);
+    EXPECT_EQ (check (xmlChunk (std::string (" \r\n\0\0\0", 6))).length, 10);
 
     // A whole last chunk without the pad byte of its odd size only lacks the padding; one that is cut
     // short is damage, and so is an unpadded cue list, whose walk the reader ends only at the pad.
