@@ -401,15 +401,9 @@ void CustomLookAndFeel::drawLinearSliderThumb (Graphics& g, int x, int y, int wi
             break;
 
         case Slider::ThreeValueHorizontal:
-        {
             // Sliders in the left part of their parent point right, the others left.
-            const bool leftHand = slider.getX() < 126;
-            const auto image = highlighted ? SkinImages::get (leftHand ? SkinImageId::valueThumbLeftHighlighted
-                                                                       : SkinImageId::valueThumbRightHighlighted)
-                                           : (leftHand ? valueThumbLeft : valueThumbRight);
-            g.drawImageAt (image, (int) sliderPos, 0);
+            drawValueThumb (g, (int) sliderPos, slider.getX() < 126, highlighted);
             break;
-        }
 
         case Slider::TwoValueHorizontal:
         {
@@ -438,6 +432,14 @@ void CustomLookAndFeel::drawLinearSliderThumb (Graphics& g, int x, int y, int wi
             LookAndFeel_V2::drawLinearSliderThumb (g, x, y, width, height, sliderPos, minSliderPos, maxSliderPos, style, slider);
             break;
     }
+}
+
+void CustomLookAndFeel::drawValueThumb (Graphics& g, int x, bool leftHand, bool highlighted)
+{
+    const auto image = highlighted ? SkinImages::get (leftHand ? SkinImageId::valueThumbLeftHighlighted
+                                                               : SkinImageId::valueThumbRightHighlighted)
+                                   : (leftHand ? valueThumbLeft : valueThumbRight);
+    g.drawImageAt (image, x, 0);
 }
 
 Label* CustomLookAndFeel::createSliderTextBox (Slider& slider)

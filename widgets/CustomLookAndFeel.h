@@ -38,6 +38,9 @@ public:
     /** "Verdana" at a height, plain: the font of every text of the skin. */
     static juce::Font skinFont (float height);
 
+    /** The light-over-dark frame of combo boxes, menus and the popup sliders' read-outs. */
+    static void drawInsetBevel (juce::Graphics& g, juce::Rectangle<int> area);
+
     //==============================================================================
     juce::Typeface::Ptr getTypefaceForFont (const juce::Font&) override;
 
@@ -90,11 +93,12 @@ protected:
     /** A 1-pixel frame: the top and left edges in one colour, the bottom and right edges in another. */
     static void drawBevel (juce::Graphics& g, juce::Rectangle<int> area, juce::Colour topLeft, juce::Colour bottomRight);
 
-    /** The light-over-dark frame of combo boxes and menus. */
-    static void drawInsetBevel (juce::Graphics& g, juce::Rectangle<int> area);
-
     /** The separator line of a popup menu. */
     static void drawMenuSeparator (juce::Graphics& g, juce::Rectangle<int> area);
+
+    /** A 6x18 value thumb at (x, 0): the left-hand one (pointing right, into the range) or the
+        right-hand one, each in a normal and a highlighted form. */
+    void drawValueThumb (juce::Graphics& g, int x, bool leftHand, bool highlighted);
 
     /** The state image of a combo box's button among normal, over or focused, pressed and disabled. */
     static const juce::Image& pickComboImage (juce::ComboBox& box, bool isButtonDown, const juce::Image* images);
