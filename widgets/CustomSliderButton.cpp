@@ -1,6 +1,5 @@
 #include "widgets/CustomSliderButton.h"
 
-#include "widgets/PanelHost.h"
 #include "widgets/WidgetFocus.h"
 
 CustomSliderButton::CustomSliderButton()
@@ -51,13 +50,5 @@ bool CustomSliderButton::keyPressed (const juce::KeyPress& key)
 
 void CustomSliderButton::mouseMove (const juce::MouseEvent& e)
 {
-    if (! WidgetFocus::isRealMouseMove (*this, e))
-        return;
-
-    auto* host = PanelHost::find (this);
-    if (host != nullptr && host->isAnySliderPopupOpen())
-        return;
-
-    if (auto* parent = getParentComponent(); parent != nullptr && parent->isShowing())
-        parent->grabKeyboardFocus();
+    WidgetFocus::followMouseToParent (*this, e);
 }

@@ -39,6 +39,22 @@ bool followMouse (juce::Component& control, const juce::MouseEvent& e)
     return true;
 }
 
+bool followMouseToParent (juce::Component& part, const juce::MouseEvent& e)
+{
+    if (! isRealMouseMove (part, e))
+        return false;
+
+    // While a popup is open the mouse may cross the other slider on its way to the open one.
+    auto* host = PanelHost::find (&part);
+    if (host != nullptr && host->isAnySliderPopupOpen())
+        return true;
+
+    if (auto* parent = part.getParentComponent(); parent != nullptr && parent->isShowing())
+        parent->grabKeyboardFocus();
+
+    return true;
+}
+
 void recordFocus (juce::Component& control)
 {
     if (auto* host = PanelHost::find (&control))

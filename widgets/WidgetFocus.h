@@ -24,6 +24,11 @@ namespace WidgetFocus
         whether the mouse really moved. */
     bool followMouse (juce::Component& control, const juce::MouseEvent& e);
 
+    /** The parts of a popup slider (its read-out and its face) hand the focus to the popup slider
+        around them: on a real move the parent takes the keyboard focus, unless the popup of any
+        popup slider is open. Returns whether the mouse really moved. */
+    bool followMouseToParent (juce::Component& part, const juce::MouseEvent& e);
+
     /** Remembers the control as the one that gets the keyboard focus back after a mouse-up. */
     void recordFocus (juce::Component& control);
 
