@@ -1,0 +1,43 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <cstdint>
+
+class CustomMaskedImageComponent;
+
+/** A read-out of one value of the document: shows the value's label from the value-label table and,
+    when it has one, drives an arc indicator.
+
+    The label holds a pointer into the current document; it never writes through it itself (the
+    range slider writes the value it shows and then asks the label to update).
+*/
+class ComboLabel : public juce::Label
+{
+public:
+    ComboLabel();
+    ~ComboLabel() override;
+
+    /** Binds the label to a value of a value-label kind (0..29), with an optional arc indicator
+        that this value sets one end of (reverseArc: the lower end), and shows the value at once.
+        A null value unbinds: the label then keeps its text. */
+    void bindValue (int kind, int32_t* value, CustomMaskedImageComponent* indicator, bool reverseArc);
+
+    /** Shows the bound value's label without a change notification (kind 7 reads its row
+        backwards, kind 16 shows "P-1".."P-3"; a value without a label shows nothing) and sets the
+        indicator. Does nothing while unbound. */
+    void updateText();
+
+    int getKind() const noexcept                                { return kind; }
+    int32_t* getValuePointer() const noexcept                   { return value; }
+    CustomMaskedImageComponent* getIndicator() const noexcept   { return indicator; }
+    bool isReverseArc() const noexcept                          { return reverseArc; }
+
+private:
+    int kind = 0;
+    int32_t* value = nullptr;
+    CustomMaskedImageComponent* indicator = nullptr;
+    bool reverseArc = false;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ComboLabel)
+};
