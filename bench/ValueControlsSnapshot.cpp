@@ -27,8 +27,8 @@ class Sheet : public juce::Component
 public:
     Sheet()
     {
-        minLabel.bindValue (7, &levelMin, nullptr, true);
-        maxLabel.bindValue (8, &levelMax, nullptr, true);
+        minLabel.bindValue (ValueLabelKind::levelScale, &levelMin, nullptr, true);
+        maxLabel.bindValue (ValueLabelKind::levelBoostCut, &levelMax, nullptr, true);
 
         for (auto* label : { &minLabel, &maxLabel })
         {
@@ -124,7 +124,7 @@ private:
     ComboLabel minLabel, maxLabel;
     CustomSlider narrowFull { false, nullptr, nullptr }, narrowSingle { false, nullptr, nullptr };
     CustomSlider wide { true, &minLabel, &maxLabel }, widePinned { true, nullptr, nullptr };
-    PopupSlider minus { 2, &pitchMinus }, plus { 3, &pitchPlus };
+    PopupSlider minus { DbStepRow::pitchMinus, &pitchMinus }, plus { DbStepRow::pitchPlus, &pitchPlus };
     juce::OwnedArray<WidgetRotary> knobs;
 };
 } // namespace

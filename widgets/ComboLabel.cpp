@@ -10,7 +10,7 @@ ComboLabel::ComboLabel()
 
 ComboLabel::~ComboLabel() = default;
 
-void ComboLabel::bindValue (int newKind, int32_t* newValue, CustomMaskedImageComponent* newIndicator, bool newReverseArc)
+void ComboLabel::bindValue (ValueLabelKind newKind, int32_t* newValue, CustomMaskedImageComponent* newIndicator, bool newReverseArc)
 {
     kind = newKind;
     value = newValue;

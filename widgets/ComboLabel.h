@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValueLabelKind.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdint>
@@ -18,23 +20,23 @@ public:
     ComboLabel();
     ~ComboLabel() override;
 
-    /** Binds the label to a value of a value-label kind (0..29), with an optional arc indicator
+    /** Binds the label to a value of a value-label kind, with an optional arc indicator
         that this value sets one end of (reverseArc: the lower end), and shows the value at once.
         A null value unbinds: the label then keeps its text. */
-    void bindValue (int kind, int32_t* value, CustomMaskedImageComponent* indicator, bool reverseArc);
+    void bindValue (ValueLabelKind kind, int32_t* value, CustomMaskedImageComponent* indicator, bool reverseArc);
 
-    /** Shows the bound value's label without a change notification (kind 7 reads its row
-        backwards, kind 16 shows "P-1".."P-3"; a value without a label shows nothing) and sets the
+    /** Shows the bound value's label without a change notification (levelScale reads its row
+        backwards, pattern shows "P-1".."P-3"; a value without a label shows nothing) and sets the
         indicator. Does nothing while unbound. */
     void updateText();
 
-    int getKind() const noexcept                                { return kind; }
+    ValueLabelKind getKind() const noexcept                     { return kind; }
     int32_t* getValuePointer() const noexcept                   { return value; }
     CustomMaskedImageComponent* getIndicator() const noexcept   { return indicator; }
     bool isReverseArc() const noexcept                          { return reverseArc; }
 
 private:
-    int kind = 0;
+    ValueLabelKind kind = ValueLabelKind::echoTime;
     int32_t* value = nullptr;
     CustomMaskedImageComponent* indicator = nullptr;
     bool reverseArc = false;

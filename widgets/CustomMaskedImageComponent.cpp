@@ -13,9 +13,6 @@ constexpr float centreX = 49.0f, centreY = 53.0f, radius = 48.5f;
 constexpr float startTurns = 1.25f, valueTurns = 0.75f;
 constexpr float piApprox = 3.14f;
 constexpr float reverseEnd = 8.63938f;     // 2.75 pi
-
-// The reverse arc of this kind runs against its labels ("-6dB" first, "-inf dB" last).
-constexpr int reversedArcKind = 17;
 } // namespace
 
 CustomMaskedImageComponent::CustomMaskedImageComponent() = default;
@@ -30,7 +27,7 @@ juce::Path CustomMaskedImageComponent::arcMask (float fromRadians, float toRadia
     return p;
 }
 
-void CustomMaskedImageComponent::setValue (int kind, int v, bool reverseArc)
+void CustomMaskedImageComponent::setValue (ValueLabelKind kind, int v, bool reverseArc)
 {
     const int n = ParameterTables::numValueLabelChoices (kind);
     auto& mask = reverseArc ? reverseArcMask : plainArcMask;
@@ -47,7 +44,8 @@ void CustomMaskedImageComponent::setValue (int kind, int v, bool reverseArc)
 
         if (reverseArc)
         {
-            const int fromEnd = kind == reversedArcKind ? n - value - 1 : value;
+            // bandCut lists its labels from the top of the scale down ("-6dB" first).
+            const int fromEnd = kind == ValueLabelKind::bandCut ? n - value - 1 : value;
             mask = arcMask ((step * (float) fromEnd + startTurns) * juce::MathConstants<float>::pi, reverseEnd);
         }
         else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValueLabelKind.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The lit arc around an Isolate knob: an image cut by up to two arc masks. The plain mask runs
@@ -16,9 +18,9 @@ public:
     ~CustomMaskedImageComponent() override;
 
     /** Cuts the mask for value v of a value-label kind: the reverse mask when reverseArc is set
-        (kind 17 counts its labels from the other end), else the plain mask. The value is clamped
+        (bandCut counts its labels from the other end), else the plain mask. The value is clamped
         to the kind's labels; a kind with fewer than two labels shows no arc at all. Repaints. */
-    void setValue (int kind, int v, bool reverseArc);
+    void setValue (ValueLabelKind kind, int v, bool reverseArc);
 
     const juce::Path& getPlainArcMask() const noexcept      { return plainArcMask; }
     const juce::Path& getReverseArcMask() const noexcept    { return reverseArcMask; }

@@ -1,6 +1,5 @@
 #include "widgets/PopupSlider.h"
 
-#include "core/ParameterTables.h"
 #include "widgets/PanelHost.h"
 #include "widgets/WidgetFocus.h"
 
@@ -14,8 +13,8 @@ const juce::Rectangle<int> labelBounds (56, 0, 51, 18), buttonBounds (58, 19, 47
 const juce::Rectangle<int> readOutFrame (57, -1, 51, 32);
 } // namespace
 
-PopupSlider::PopupSlider (int kindToUse, int32_t* valueToEdit)
-    : reversed (kindToUse == reversedKind), kind (kindToUse), value (valueToEdit)
+PopupSlider::PopupSlider (DbStepRow rowToShow, int32_t* valueToEdit)
+    : reversed (rowToShow == DbStepRow::pitchMinus), row (rowToShow), value (valueToEdit)
 {
     setWantsKeyboardFocus (true);
 
@@ -69,7 +68,7 @@ void PopupSlider::refreshFromValue()
 
 void PopupSlider::showLabelFor (int p)
 {
-    label.setText (ParameterTables::dbStepLabel (kind, storedValueOf (p)), juce::dontSendNotification);
+    label.setText (ParameterTables::dbStepLabel (row, storedValueOf (p)), juce::dontSendNotification);
 }
 
 void PopupSlider::hidePopup()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ValueLabelKind.h"
 #include "widgets/CustomLookAndFeel.h"
 #include "widgets/CustomSliderButton.h"
 #include "widgets/SliderWrapper.h"
@@ -14,7 +15,7 @@
     move the slider, Return keeps the value and every other navigation key puts back the value the
     slider had when it opened; while it is closed the navigation keys walk the effect panel.
 
-    The row of the step labels (kind) is 0..3; kind 2 runs reversed: the document holds
+    The slider shows a row of the step labels; the pitchMinus row runs reversed: the document holds
     11 - position, so moving the slider right lowers the value.
 */
 class PopupSlider : public juce::Component,
@@ -23,11 +24,10 @@ class PopupSlider : public juce::Component,
 {
 public:
     static constexpr int maxPosition = 11;
-    static constexpr int reversedKind = 2;
 
     /** Builds the closed popup slider showing the bound value (a null value binds nothing). Nothing
         is written and nothing committed. */
-    PopupSlider (int kind, int32_t* value);
+    PopupSlider (DbStepRow row, int32_t* value);
     ~PopupSlider() override;
 
     /** Moves the slider to the bound value's position and shows its label, without notification:
@@ -39,7 +39,7 @@ public:
     /** Closes the popup and keeps the value: the slider hides, the button pops up (no click). */
     void hidePopup();
 
-    int getKind() const noexcept            { return kind; }
+    DbStepRow getRow() const noexcept       { return row; }
     bool isReversed() const noexcept        { return reversed; }
     int32_t* getValuePointer() const noexcept { return value; }
 
@@ -76,7 +76,7 @@ private:
     CustomSliderButton button;
     SliderWrapper slider;
     const bool reversed;
-    const int kind;
+    const DbStepRow row;
     int32_t* const value;
     double valueAtOpen = 0.0;
 

@@ -12,7 +12,7 @@ ValueCombo::ValueCombo()
 
 ValueCombo::~ValueCombo() = default;
 
-void ValueCombo::bindValue (int32_t* newValue, bool newReverseArc, int newKind, CustomMaskedImageComponent* newIndicator)
+void ValueCombo::bindValue (int32_t* newValue, bool newReverseArc, ValueLabelKind newKind, CustomMaskedImageComponent* newIndicator)
 {
     kind = newKind;
     indicator = newIndicator;

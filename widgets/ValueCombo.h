@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValueLabelKind.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdint>
@@ -21,13 +23,13 @@ public:
     /** Binds the box to a value: refills the items from the kind's labels (at most nine, up to the
         first empty one) and selects the value's item, all without a change notification. A value
         outside the items selects nothing; a null value leaves the box unbound with no selection. */
-    void bindValue (int32_t* value, bool reverseArc, int kind, CustomMaskedImageComponent* indicator);
+    void bindValue (int32_t* value, bool reverseArc, ValueLabelKind kind, CustomMaskedImageComponent* indicator);
 
     /** Stores the selected item's index in the bound value and moves the indicator to it (the
         panel commits afterwards). False, with nothing written, while unbound or with no selection. */
     bool applySelection();
 
-    int getKind() const noexcept                                { return kind; }
+    ValueLabelKind getKind() const noexcept                     { return kind; }
     int32_t* getValuePointer() const noexcept                   { return value; }
     CustomMaskedImageComponent* getIndicator() const noexcept   { return indicator; }
     bool isReverseArc() const noexcept                          { return reverseArc; }
@@ -41,7 +43,7 @@ public:
     void mouseMove (const juce::MouseEvent& e) override;
 
 private:
-    int kind = 0;
+    ValueLabelKind kind = ValueLabelKind::echoTime;
     int32_t* value = nullptr;
     CustomMaskedImageComponent* indicator = nullptr;
     bool reverseArc = false;

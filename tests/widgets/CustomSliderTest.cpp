@@ -77,8 +77,8 @@ TEST_F (RangeSliderTest, ThumbsStep29PixelsNarrowAnd21WideAndTheWideMaximumStore
 TEST_F (RangeSliderTest, TheDocumentMovesTheThumbsSilentlyAndTheUserMovesTheDocument)
 {
     ComboLabel minLabel, maxLabel;
-    minLabel.bindValue (7, &levelMin, nullptr, true);
-    maxLabel.bindValue (8, &levelMax, nullptr, true);
+    minLabel.bindValue (ValueLabelKind::levelScale, &levelMin, nullptr, true);
+    maxLabel.bindValue (ValueLabelKind::levelBoostCut, &levelMax, nullptr, true);
     CustomSlider level (true, &minLabel, &maxLabel), freq (false, nullptr, nullptr);
     place (level, &levelMin, &levelMax);
     place (freq, &freqLower, &freqUpper);

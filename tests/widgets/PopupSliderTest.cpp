@@ -11,7 +11,7 @@ using K = juce::KeyPress;
 
 namespace
 {
-/** The PITCH record's minus (kind 2, reversed) and plus (kind 3) values in the fake panel. */
+/** The PITCH record's minus (reversed) and plus values in the fake panel. */
 struct PopupSliderTest : ::testing::Test
 {
     FakePanelHost host;
@@ -33,7 +33,7 @@ struct PopupSliderTest : ::testing::Test
 
 TEST_F (PopupSliderTest, BuildingAndRefreshingShowTheStoredPositionAndWriteNothing)
 {
-    PopupSlider minusSlider (2, &minus), plusSlider (3, &plus);
+    PopupSlider minusSlider (DbStepRow::pitchMinus, &minus), plusSlider (DbStepRow::pitchPlus, &plus);
     host.addAndMakeVisible (minusSlider);
     EXPECT_EQ (minusSlider.getSlider().getValue(), 8.0) << "11 - 3";
     EXPECT_EQ (minusSlider.getLabel().getText(), "-4");
@@ -55,7 +55,7 @@ TEST_F (PopupSliderTest, BuildingAndRefreshingShowTheStoredPositionAndWriteNothi
 
 TEST_F (PopupSliderTest, UpAndDownStopAtTheEndsAndTheReversedKindStoresElevenMinusThePosition)
 {
-    PopupSlider minusSlider (2, &minus), plusSlider (3, &plus);
+    PopupSlider minusSlider (DbStepRow::pitchMinus, &minus), plusSlider (DbStepRow::pitchPlus, &plus);
     host.addAndMakeVisible (minusSlider);
     host.addAndMakeVisible (plusSlider);
 
@@ -76,7 +76,7 @@ TEST_F (PopupSliderTest, UpAndDownStopAtTheEndsAndTheReversedKindStoresElevenMin
 
 TEST_F (PopupSliderTest, EscapeRestoresTheValueAtOpeningReturnKeepsAndClosedKeysWalkThePanel)
 {
-    PopupSlider minusSlider (2, &minus);
+    PopupSlider minusSlider (DbStepRow::pitchMinus, &minus);
     host.addAndMakeVisible (minusSlider);
 
     EXPECT_TRUE (minusSlider.keyPressed (K (K::returnKey)));

@@ -78,7 +78,7 @@ struct ValueControlsGuiTest : ::testing::Test
 TEST_F (ValueControlsGuiTest, DraggingTheWideMinimumPastTheMaximumStopsItThereInOneUndoStep)
 {
     ComboLabel minLabel;
-    minLabel.bindValue (7, &levelMin, nullptr, true);
+    minLabel.bindValue (ValueLabelKind::levelScale, &levelMin, nullptr, true);
     CustomSlider level (true, &minLabel, nullptr);
     host.addAndMakeVisible (level);
     level.setBounds (20, 20, 248, 28);
@@ -114,7 +114,7 @@ TEST_F (ValueControlsGuiTest, APopupSliderClickedOpenSteppedAndEscapedLeavesTheD
 {
     auto before = createDeviceSettings();
     *before = host.document;
-    PopupSlider minus (2, &pitchMinus);
+    PopupSlider minus (DbStepRow::pitchMinus, &pitchMinus);
     host.addAndMakeVisible (minus);
     minus.setBounds (20, 100, 163, 51);
     pump (50);
