@@ -1,7 +1,7 @@
 // Draws the value controls without a display, at twice their size, for a look: the narrow and the
 // wide range slider in two states each, a popup slider open above a closed one, and the image knob
 // at three values (with plain stand-in layers: the sample editor gives the knob its pictures).
-// Usage: value_controls_snapshot out.png
+// Usage: value_controls_snapshot [out.png] (value-controls.png in the build folder by default)
 
 #include "widgets/ComboLabel.h"
 #include "widgets/CustomSlider.h"
@@ -131,31 +131,29 @@ private:
 
 int main (int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::fprintf (stderr, "usage: %s out.png\n", argv[0]);
-        return 2;
-    }
-
     const juce::ScopedJuceInitialiser_GUI juce;
+    const auto file = argc > 1 ? juce::File::getCurrentWorkingDirectory().getChildFile (juce::String::fromUTF8 (argv[1]))
+                               : juce::File (TESSALIN_BUILD_DIR).getChildFile ("value-controls.png");
     CustomLookAndFeel skin;
     juce::LookAndFeel::setDefaultLookAndFeel (&skin);   // the skin's typefaces are asked of the default one
 
-    int result = 0;
+    bool written = false;
     {
         Sheet sheet;
         const auto image = sheet.createComponentSnapshot (sheet.getLocalBounds(), true, 2.0f);
-        const juce::File file (juce::File::getCurrentWorkingDirectory().getChildFile (juce::String::fromUTF8 (argv[1])));
         file.deleteFile();
         juce::FileOutputStream out (file);
-
-        if (! out.openedOk() || ! juce::PNGImageFormat().writeImageToStream (image, out))
-        {
-            std::fprintf (stderr, "cannot write %s\n", argv[1]);
-            result = 1;
-        }
+        written = out.openedOk() && juce::PNGImageFormat().writeImageToStream (image, out);
     }
 
     juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
-    return result;
+
+    if (! written)
+    {
+        std::fprintf (stderr, "cannot write %s\n", file.getFullPathName().toRawUTF8());
+        return 1;
+    }
+
+    std::printf ("%s\n", file.getFullPathName().toRawUTF8());
+    return 0;
 }
