@@ -112,8 +112,8 @@ public:
         caption ("narrow: min 1, max 1", 20, 132);
         caption ("wide: min 1 (-18dB), max 6 (-6dB)", 320, 72);
         caption ("wide: min 2 pinned at max 6", 320, 132);
-        caption ("popup kind 2 (reversed), open at -4", 40, 234);
-        caption ("popup kind 3, closed at +8", 40, 304);
+        caption ("pitch minus (reversed), open at -4", 40, 234);
+        caption ("pitch plus, closed at +8", 40, 304);
         caption ("knob at 0, 128 and 255", 330, 268);
     }
 
