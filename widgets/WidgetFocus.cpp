@@ -2,6 +2,30 @@
 
 #include "widgets/PanelHost.h"
 
+namespace
+{
+const juce::Identifier pointerStateProperty ("tessalinPointerState");
+
+/** How a pointer state rides in a component's properties. */
+struct PointerStateLink : juce::ReferenceCountedObject
+{
+    explicit PointerStateLink (PointerState& s) : state (s) {}
+    PointerState& state;
+};
+
+PointerState* findPointerState (const juce::Component& control)
+{
+    if (auto* host = PanelHost::find (&control))
+        return &host->getPointerState();
+
+    for (auto* c = &control; c != nullptr; c = c->getParentComponent())
+        if (auto* link = dynamic_cast<PointerStateLink*> (c->getProperties()[pointerStateProperty].getObject()))
+            return &link->state;
+
+    return nullptr;
+}
+} // namespace
+
 namespace WidgetFocus
 {
 NavigationKey classify (const juce::KeyPress& key) noexcept
@@ -22,10 +46,18 @@ NavigationKey classify (const juce::KeyPress& key) noexcept
 
 bool isRealMouseMove (const juce::Component& control, const juce::MouseEvent& e)
 {
-    if (auto* host = PanelHost::find (&control))
-        return host->getPointerState().noteMouseMove (e.getScreenPosition());
+    if (auto* state = findPointerState (control))
+        return state->noteMouseMove (e.getScreenPosition());
 
     return true;
+}
+
+void attachPointerState (juce::Component& root, PointerState* state)
+{
+    if (state == nullptr)
+        root.getProperties().remove (pointerStateProperty);
+    else
+        root.getProperties().set (pointerStateProperty, juce::var (new PointerStateLink (*state)));
 }
 
 bool followMouse (juce::Component& control, const juce::MouseEvent& e)

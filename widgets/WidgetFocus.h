@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/PointerState.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The keys the effect panel is walked with. */
@@ -17,8 +19,14 @@ namespace WidgetFocus
 
     /** True when the mouse really moved since any control last looked: a move event at the same
         screen position (windows send them when they appear or scroll) is no move. The position is
-        remembered either way. Without a host every event counts as a move. */
+        remembered either way, in the host's pointer state or else in one attached to the control or
+        a parent (attachPointerState). With neither every event counts as a move. */
     bool isRealMouseMove (const juce::Component& control, const juce::MouseEvent& e);
+
+    /** Lets the controls inside a component that has no host (an overlay panel, an alert) share a
+        pointer state with the rest of the program; null takes it away again. The state must outlive
+        the component or be taken away first. */
+    void attachPointerState (juce::Component& root, PointerState* state);
 
     /** Focus follows the mouse: on a real move the control takes the keyboard focus. Returns
         whether the mouse really moved. */
