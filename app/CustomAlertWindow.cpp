@@ -9,13 +9,9 @@
 namespace
 {
 const juce::Colour textColour (248, 248, 248);
-const juce::Colour disabledCaptionColour (107, 47, 54);
 
 constexpr int buttonWidth = 84, buttonHeight = 28, buttonY = 108;
 constexpr int okOfTwoX = 188, cancelX = 268, okAloneX = 228;
-
-constexpr float captionHeight = 15.0f;
-constexpr float minimumCaptionScale = 0.7f;
 
 // The message: from x 17, first baseline at 38, lines up to 506 wide, ending a little above the
 // buttons; a text that needs more room is set smaller rather than run into them.
@@ -33,38 +29,6 @@ juce::Font resolved (const juce::Font& font)
 } // namespace
 
 //==============================================================================
-CustomAlertWindow::AlertButton::AlertButton (const juce::String& caption, int commandIdentifier)
-    : juce::Button (caption)
-{
-    setButtonText (caption);
-    setCommandToTrigger (nullptr, commandIdentifier, false);
-    setWantsKeyboardFocus (true);
-    setMouseClickGrabsKeyboardFocus (false);
-}
-
-juce::Image CustomAlertWindow::AlertButton::getCurrentImage() const
-{
-    if (! isEnabled())
-        return SkinImages::get (SkinImageId::panelButtonDisabled);
-
-    if (getState() == buttonDown || getToggleState())
-        return SkinImages::get (SkinImageId::panelButtonDown);
-
-    if (getState() == buttonOver || hasKeyboardFocus (true))
-        return SkinImages::get (SkinImageId::panelButtonOver);
-
-    return SkinImages::get (SkinImageId::panelButtonNormal);
-}
-
-void CustomAlertWindow::AlertButton::paintButton (juce::Graphics& g, bool, bool)
-{
-    g.drawImageAt (getCurrentImage(), 0, 0);
-    g.setColour (isEnabled() ? textColour : disabledCaptionColour);
-    g.setFont (resolved (CustomLookAndFeel::skinFont (captionHeight)));
-    g.drawFittedText (getButtonText(), getLocalBounds(), juce::Justification::centred, 1, minimumCaptionScale);
-}
-
-//==============================================================================
 CustomAlertWindow::CustomAlertWindow (int alertStyle, AlertKind alertKind, const juce::String& text,
                                       juce::Button::Listener* buttonListener, UiLanguage language)
     : juce::TopLevelWindow (ApplicationInfo::name, false),
@@ -77,11 +41,11 @@ CustomAlertWindow::CustomAlertWindow (int alertStyle, AlertKind alertKind, const
     setDropShadowEnabled (false);
     setOpaque (true);
 
-    okButton = std::make_unique<AlertButton> ("OK", style + 3);
+    okButton = std::make_unique<MenuComponentButton> ("OK", style + 3);
 
     if (kind == AlertKind::question)
     {
-        cancelButton = std::make_unique<AlertButton> ("CANCEL", cancelIdentifier);
+        cancelButton = std::make_unique<MenuComponentButton> ("CANCEL", cancelIdentifier);
         okButton->setBounds (okOfTwoX, buttonY, buttonWidth, buttonHeight);
         cancelButton->setBounds (cancelX, buttonY, buttonWidth, buttonHeight);
     }

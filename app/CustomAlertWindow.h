@@ -2,6 +2,7 @@
 
 #include "app/AlertTextLayout.h"
 #include "core/UserMessage.h"
+#include "widgets/MenuComponentButton.h"
 #include "widgets/UiLanguage.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -13,7 +14,8 @@
     the style + 3. The listener answers by calling finish(), which leaves the alert's modal loop
     with 0 for OK or -1 for CANCEL. Return answers OK (or the button that holds the keyboard focus),
     Escape answers CANCEL, or OK when there is no CANCEL; the alert reads both keys itself, so they
-    work whatever the window system thinks of the keyboard.
+    work whatever the window system thinks of the keyboard. A button takes the keyboard focus when
+    the mouse really moves over it, so Return answers what the pointer shows lit.
 
     The alert is built off the desktop; open() places and shows it.
 */
@@ -30,23 +32,6 @@ public:
 
     static constexpr int width = 550, height = 160;
     static constexpr int cancelIdentifier = -1;
-
-    /** OK and CANCEL: the skin's panel button with its caption centred on it. The button clicks on
-        Return while it holds the keyboard focus; every other key goes on to the alert. */
-    class AlertButton : public juce::Button
-    {
-    public:
-        AlertButton (const juce::String& caption, int commandIdentifier);
-
-        /** The skin image for the button's state: disabled, pressed, under the mouse or focused, or
-            normal. */
-        juce::Image getCurrentImage() const;
-
-        void paintButton (juce::Graphics&, bool isMouseOver, bool isButtonDown) override;
-
-    private:
-        JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AlertButton)
-    };
 
     /** A hidden alert, off the desktop. The message is shown in the typeface of the language. */
     CustomAlertWindow (int style, AlertKind kind, const juce::String& message,
@@ -76,8 +61,8 @@ public:
     int getStyle() const noexcept                       { return style; }
     AlertKind getKind() const noexcept                  { return kind; }
     const juce::String& getMessage() const noexcept     { return message; }
-    AlertButton& getOkButton() noexcept                 { return *okButton; }
-    AlertButton* getCancelButton() noexcept             { return cancelButton.get(); }
+    MenuComponentButton& getOkButton() noexcept         { return *okButton; }
+    MenuComponentButton* getCancelButton() noexcept     { return cancelButton.get(); }
     const AlertTextLayout& getTextLayout() const noexcept { return textLayout; }
 
     //==============================================================================
@@ -91,7 +76,7 @@ private:
     const AlertKind kind;
     const juce::String message;
     juce::Button::Listener* const listener;
-    std::unique_ptr<AlertButton> okButton, cancelButton;
+    std::unique_ptr<MenuComponentButton> okButton, cancelButton;
 
     AlertTextLayout textLayout;
     juce::Array<juce::Component::SafePointer<juce::Component>> windowsToKeepBehind;

@@ -16,6 +16,7 @@
 #include "app/WindowStacking.h"
 #include "assets/SkinImages.h"
 #include "widgets/CustomLookAndFeel.h"
+#include "widgets/WidgetFocus.h"
 
 namespace
 {
@@ -77,6 +78,10 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     contentComp->addChild (&body);
 
     addKeyListener (this);
+
+    // The panels' controls take the keyboard focus only on a real mouse move, judged against the
+    // same pointer state as every other control.
+    WidgetFocus::attachPointerState (*this, &pointer);
 
     menuView->addPanel (&menuButtons, 0);
     menuView->addPanel (&lineBrowser, 0);
@@ -218,9 +223,13 @@ void MainWindow::buttonClicked (juce::Button* button)
         return;
     }
 
-    // Every CANCEL of a panel reports -1.
-    if (button->getCommandID() == -1)
+    // A panel's OK reports the panel's kind; every CANCEL -1.
+    const auto id = button->getCommandID();
+
+    if (id == -1)
         closeMenus();
+    else if (juce::isPositiveAndBelow (id, numPanelKinds))
+        panelAnswers.ok (static_cast<PanelKind> (id));
 }
 
 bool MainWindow::keyPressed (const juce::KeyPress& key, juce::Component*)
@@ -297,6 +306,7 @@ int MainWindow::showAlertText (const juce::String& message, AlertKind kind, int 
     if (auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (getScreenBounds()))
         screenArea = display->userArea;
 
+    WidgetFocus::attachPointerState (*alert, &pointer);
     openAlert = alert.get();
     alert->open (CustomAlertWindow::placeOver (getScreenBounds(), isUsingNativeTitleBar(), screenArea),
                  { &samplerWindow, &effectBrowser });
@@ -315,6 +325,14 @@ void MainWindow::setBodyColor (BodyColor color)
     // The link's thread calls in here; the lock does nothing on the message thread.
     const juce::MessageManagerLock lock;
     body.bodyColorChanged (bodyColorIndex.load());
+}
+
+void MainWindow::previewBodyColorMode (BodyColorMode mode)
+{
+    if (const auto fixedColor = fixedColorOf (mode))
+        setBodyColor (*fixedColor);
+    else if (linkHasOpenOutput())
+        setBodyColor (getLinkUnitColour());
 }
 
 void MainWindow::applyBodyColorMode()
@@ -350,15 +368,22 @@ void MainWindow::takeStoredSettings (const StoredSettings& s)
     exportEffects = s.exportEffects;
     exportSamples = s.exportSamples;
     restoreDocument = s.restoreDocument;
+    bodyColorMode = bodyColorModeFromInt (static_cast<int> (s.bodyColorMode));
     setLanguage (s.language);
 }
 
 StoredSettings MainWindow::getSettingsToStore()
 {
-    StoredSettings s;
-    s.restoreWindows = restoreWindows;
+    auto s = getChoices();
     s.mainWindowState = windowState (*this);
     s.effectBrowserState = windowState (effectBrowser);
+    return s;
+}
+
+StoredSettings MainWindow::getChoices() const
+{
+    StoredSettings s;
+    s.restoreWindows = restoreWindows;
     s.effectBrowserAtStartup = effectBrowserAtStartup;
     s.lastFilePath = lastFilePath;
     s.lastWavFilePath = lastWavFilePath;
@@ -447,16 +472,38 @@ bool MainWindow::askQuestion (UserMessage message, const juce::StringArray& fill
     return showAlertText (text, AlertKind::question, style) == 0;
 }
 
-std::unique_ptr<OverlayPanel> MainWindow::createPanel (PanelKind)
+std::unique_ptr<OverlayPanel> MainWindow::createPanel (PanelKind kind)
 {
-    // The Export, Import and Settings panels are built here, with this window as the listener of
-    // their buttons, once their controls exist; until then the commands open nothing.
-    return nullptr;
+    if (kind == PanelKind::settingsPanel)
+    {
+        panelAnswers.settingsOpening (getBodyColor());
+        return std::make_unique<MenuComponent> (this, kind, std::vector<CardDrive>(), this);
+    }
+
+    // The drives present now: one pulled since the last time is no longer offered.
+    return std::make_unique<MenuComponent> (this, kind, cardDriveLister != nullptr ? cardDriveLister()
+                                                                                   : std::vector<CardDrive>());
 }
 
 PanelValues MainWindow::getPanelValues (PanelKind kind)
 {
-    return PanelValues::forPanel (kind, getSettingsToStore());
+    auto values = PanelValues::forPanel (kind, getChoices());
+
+    if (kind != PanelKind::settingsPanel)
+        values.cardDrive = cardDrive;
+
+    return values;
+}
+
+void MainWindow::takePanelValues (PanelKind kind, const PanelValues& values)
+{
+    // Only the choices of that panel change; the rest go back as they were.
+    auto choices = getChoices();
+    values.storeInto (kind, choices);
+    takeStoredSettings (choices);
+
+    if (kind != PanelKind::settingsPanel)
+        cardDrive = values.cardDrive;
 }
 
 void MainWindow::showPanel (juce::Component& panel)
@@ -466,7 +513,26 @@ void MainWindow::showPanel (juce::Component& panel)
 
 void MainWindow::hidePanel (juce::Component& panel)
 {
+    if (&panel == overlayPanels.get (PanelKind::settingsPanel))
+        panelAnswers.panelClosing (PanelKind::settingsPanel);
+
     menuView->removePanel (&panel);
+}
+
+void MainWindow::setCardDriveLister (CardDriveLister lister)
+{
+    cardDriveLister = std::move (lister);
+}
+
+void MainWindow::exportToCard()
+{
+    // The card transfer is not part of the program yet: the Export panel's OK stores its choices
+    // and closes, and nothing is written.
+}
+
+void MainWindow::importFromCard()
+{
+    // As exportToCard: nothing is read until the card transfer is part of the program.
 }
 
 //==============================================================================
@@ -495,6 +561,11 @@ void MainWindow::samplesReloaded()
 bool MainWindow::isSyncOn()
 {
     return menuButtons.isSyncOn();
+}
+
+void MainWindow::syncSwitchedOn()
+{
+    syncWithDevice();
 }
 
 void MainWindow::setSyncOn (bool shouldBeOn)

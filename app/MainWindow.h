@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/CardDrives.h"
 #include "app/CustomAlertWindow.h"
 #include "app/DocumentCommands.h"
 #include "app/FileChoosers.h"
 #include "app/LocalisedText.h"
 #include "app/MenuButtons.h"
+#include "app/MenuComponent.h"
 #include "app/OverlayPanels.h"
+#include "app/PanelAnswers.h"
 #include "widgets/PointerState.h"
 #include "app/ProgramStarter.h"
 #include "app/SettingsStore.h"
@@ -43,7 +46,10 @@ class MainWindow : public juce::DocumentWindow,
                    public DocumentCommandsHost,
                    public EditControllerHost,
                    public MidiLinkHost,
-                   public OverlayPanels::Host
+                   public OverlayPanels::Host,
+                   public PanelAnswers::Host,
+                   public MenuButtons::Host,
+                   public MenuComponent::ColourPreview
 {
 public:
     using PanelKind = ::PanelKind;
@@ -71,7 +77,7 @@ public:
     void layOutViews();
 
     /** Closes every open overlay panel. */
-    void closeMenus();
+    void closeMenus() override;
     juce::Component* getOpenPanel (PanelKind kind) const noexcept;
 
     /** Shows a text in the current language in a modal alert and waits for the user: 0 for OK,
@@ -89,7 +95,7 @@ public:
 
     //==============================================================================
     /** The body colour of the whole program. May be called from the MIDI link's thread. */
-    void setBodyColor (BodyColor color);
+    void setBodyColor (BodyColor color) override;
     BodyColor getBodyColor() const noexcept         { return bodyColorIndex.load(); }
 
     /** Follow the unit, or one fixed colour; applyBodyColorMode() puts it into effect. */
@@ -98,13 +104,18 @@ public:
 
     /** Applies the body-colour mode: a fixed colour, or the unit's own when the mode follows the unit
         and the unit is reachable. May be called from the MIDI link's thread. */
-    void applyBodyColorMode();
+    void applyBodyColorMode() override;
+
+    /** What the Settings panel shows while its colour combo changes: a fixed colour, or the unit's
+        own when the unit is reachable. The mode itself is only stored with OK. */
+    void previewBodyColorMode (BodyColorMode mode) override;
 
     /** The MIDI link's connection indicator: the menu strip's Sync button. */
     void setDeviceConnected (bool connected);
 
     //==============================================================================
-    /** Takes the stored choices (flags, paths, language) that the window keeps while the program runs. */
+    /** Takes the stored choices (flags, paths, language, body-colour mode) that the window keeps while
+        the program runs; the mode is applied by applyBodyColorMode(). */
     void takeStoredSettings (const StoredSettings& settings);
 
     /** Everything the settings file keeps besides the document, as it stands now. */
@@ -150,7 +161,7 @@ public:
 
     //==============================================================================
     /** Runs one of the program's commands; false for a command without a handler. */
-    bool performCommand (juce::CommandID commandID);
+    bool performCommand (juce::CommandID commandID) override;
 
     void toggleEffectBrowser();
 
@@ -165,6 +176,22 @@ public:
 
     /** The Export, Import and Settings panels. */
     OverlayPanels& getOverlayPanels() noexcept      { return overlayPanels; }
+
+    /** Where the Export and Import panels get the drives they offer (tests give drives of their own). */
+    void setCardDriveLister (CardDriveLister lister);
+
+    /** The card drive chosen last in the Export or Import panel (its mount point), File() for none. */
+    const juce::File& getCardDrive() const noexcept     { return cardDrive; }
+
+    /** The Export and Import panels' OK: copies to or from the card in the chosen drive. */
+    void exportToCard() override;
+    void importFromCard() override;
+
+    // PanelAnswers::Host
+    void takePanelValues (PanelKind kind, const PanelValues& values) override;
+
+    // MenuButtons::Host
+    void syncSwitchedOn() override;
 
     // DocumentCommandsHost
     bool askQuestion (UserMessage message, const juce::StringArray& fill) override;
@@ -204,6 +231,8 @@ public:
 
 private:
     void createMidiLink();
+    /** The choices that the panels and the settings file share, without the windows' places. */
+    StoredSettings getChoices() const;
     DocumentCommands documentCommands();
     bool effectPanelHasTheKeyboard (juce::Component* focused) const;
 
@@ -227,7 +256,7 @@ private:
 
     juce::String lastFilePath, lastWavFilePath, lastMirocratePath;
 
-    MenuButtons menuButtons;
+    MenuButtons menuButtons { *this };
     LineBrowser lineBrowser;
     EffectBrowser effectBrowser;
     SamplerWindow samplerWindow;
@@ -236,6 +265,9 @@ private:
     EditController editController { current, lastSent, *this };
     std::unique_ptr<MidiThread> midiLink;
     OverlayPanels overlayPanels { *this };
+    PanelAnswers panelAnswers { overlayPanels, *this };
+    CardDriveLister cardDriveLister { CardDrives::listSystemDrives };
+    juce::File cardDrive;           // the Export and Import panels' drive, by its mount point
     std::unique_ptr<FileChoosers> fileChoosers;
     std::unique_ptr<ProgramStarter> programStarter;
     CustomAlertWindow* openAlert = nullptr;     // owned by the showAlertText call that waits for it

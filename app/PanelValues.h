@@ -13,13 +13,14 @@
     | Import   | import effects      | import samples   |                  | card drive      |          |
     | Settings | browser at start    | restore document | restore windows  | body-colour mode| language |
 
-    The card drive's item depends on the drives present when the panel opens, so the panel itself
-    selects it: here it is -1.
+    The card drive is known by its mount point (cardDrive); its item depends on the drives present
+    when the panel opens, so the panel itself selects it: here combo 1 is -1.
 */
 struct PanelValues
 {
     bool box1 = false, box2 = false, box3 = false;
     int combo1 = -1, combo2 = -1;
+    juce::File cardDrive;       // Export and Import: the drive chosen, File() for none
 
     /** The values a panel of that kind opens with. */
     static PanelValues forPanel (PanelKind kind, const StoredSettings& choices);
@@ -30,6 +31,6 @@ struct PanelValues
     bool operator== (const PanelValues& other) const noexcept
     {
         return box1 == other.box1 && box2 == other.box2 && box3 == other.box3
-            && combo1 == other.combo1 && combo2 == other.combo2;
+            && combo1 == other.combo1 && combo2 == other.combo2 && cardDrive == other.cardDrive;
     }
 };

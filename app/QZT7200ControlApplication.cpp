@@ -96,7 +96,6 @@ void QZT7200ControlApplication::initialise (const juce::String&)
 
     window.takeStoredSettings (stored);
     window.setBodyColor (stored.bodyColor);
-    window.setBodyColorMode (stored.bodyColorMode);
     window.applyBodyColorMode();
 
     resetDeviceSettings (*currentDocument, false);

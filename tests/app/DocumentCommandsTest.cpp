@@ -277,7 +277,14 @@ TEST_F (DocumentCommandsTest, LoadDefaultSettingsAsksThenResetsKeepingTheSlotsAn
 
 TEST_F (DocumentCommandsTest, SyncSwitchesOnWithAWholeSendOffWithNothingAndNotAtAllWhileDisabled)
 {
-    MenuButtons strip;
+    struct : MenuButtons::Host
+    {
+        void closeMenus() override {}
+        bool performCommand (juce::CommandID) override  { return false; }
+        void syncSwitchedOn() override {}
+    } window;
+
+    MenuButtons strip (window);
     *current = *randomParameters (random);
 
     // No unit connected: the switch is disabled and the command leaves it alone.

@@ -1,0 +1,28 @@
+#include "app/CardDrives.h"
+
+namespace CardDrives
+{
+int itemFor (const std::vector<CardDrive>& drives, const juce::File& remembered)
+{
+    if (drives.empty())
+        return -1;
+
+    for (size_t i = 0; i < drives.size(); ++i)
+        if (remembered != juce::File() && drives[i].mountPoint == remembered)
+            return (int) i;
+
+    return 0;
+}
+
+juce::File mountPointOf (const std::vector<CardDrive>& drives, int item)
+{
+    return juce::isPositiveAndBelow (item, (int) drives.size()) ? drives[(size_t) item].mountPoint : juce::File();
+}
+
+std::vector<CardDrive> listSystemDrives()
+{
+    // The drives come from the card transfer's listing of the mount table; until that is part of
+    // the program, no drive is offered, and the panels' OK stays disabled.
+    return {};
+}
+} // namespace CardDrives
