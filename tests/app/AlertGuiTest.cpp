@@ -162,26 +162,6 @@ juce::Array<juce::Point<int>> pixelsApart (const juce::Image& a, const juce::Ima
     return apart;
 }
 
-/** A screenshot of part of the screen as the X server shows it, stacking and all, written to a PNG
-    file and read back; null when it could not be taken. */
-juce::Image screenshot (juce::Rectangle<int> area, const juce::File& png)
-{
-    png.deleteFile();
-    juce::ChildProcess import;
-    const auto crop = juce::String (area.getWidth()) + "x" + juce::String (area.getHeight())
-                      + "+" + juce::String (area.getX()) + "+" + juce::String (area.getY());
-
-    const auto importProgram = ProcessLauncher::findExecutable ("import");
-
-    if (importProgram == juce::File()
-        || ! import.start (juce::StringArray { importProgram.getFullPathName(), "-silent", "-window", "root",
-                                               "-crop", crop, "+repage", png.getFullPathName() })
-        || ! import.waitForProcessToFinish (10000))
-        return {};
-
-    return juce::ImageFileFormat::loadFrom (png);
-}
-
 /** Takes screenshots of an area of the screen until a window drawn at a place in it shows there, for
     a few seconds at most; tells, for the last one, the share of the telling pixels (those where the
     window differs from what lies beneath it) that look as the window draws them. A window that has
@@ -279,6 +259,32 @@ TEST_F (AlertGuiTest, QuestionsAnswerZeroToReturnAndOkAndMinusOneToEscapeAndCanc
     EXPECT_EQ (window->showAlert (confirmQuit(), AlertKind::question), -1);
     EXPECT_EQ (window->showAlert (confirmQuit(), AlertKind::question), -1);
     EXPECT_EQ (user.seen.size(), 5u);
+}
+
+TEST_F (AlertGuiTest, AButtonTheMouseReallyMovesOverTakesTheReturnKey)
+{
+    ASSERT_NE (ProcessLauncher::findExecutable ("xdotool"), juce::File()) << "xdotool is needed for real input";
+
+    // Once the alert shows, the mouse moves onto a button and Return is pressed: the lit button
+    // answers, whichever it is.
+    for (const bool onCancel : { true, false })
+    {
+        std::unique_ptr<juce::ChildProcess> user;
+        AlertUser watcher ({ [&] (CustomAlertWindow& alert)
+        {
+            auto& target = onCancel ? *alert.getCancelButton() : alert.getOkButton();
+            const auto at = target.getScreenBounds().getCentre();
+            user = std::make_unique<juce::ChildProcess>();
+            // Two steps, as a hand moves: into the alert, then onto the button.
+            user->start (juce::StringArray { "xdotool", "mousemove", juce::String (at.x - 20), juce::String (at.y - 30),
+                                             "sleep", "0.1", "mousemove", juce::String (at.x), juce::String (at.y),
+                                             "sleep", "0.3", "key", "Return" });
+        } }, 300);
+
+        EXPECT_EQ (window->showAlertText ("Replace it?", AlertKind::question), onCancel ? -1 : 0) << onCancel;
+        ASSERT_EQ (watcher.seen.size(), 1u);
+        EXPECT_TRUE (user->waitForProcessToFinish (5000));
+    }
 }
 
 TEST_F (AlertGuiTest, TheAlertIsModalAndSitsOverTheMainWindowWithoutATitleBar)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProcessLauncher.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** Answers the next modal window (an alert) with a key, as a user at the keyboard would, and tells
@@ -69,3 +71,48 @@ private:
     juce::File folder { juce::File::getSpecialLocation (juce::File::tempDirectory)
                             .getNonexistentChildFile ("tessalin-config", {}, false) };
 };
+
+/** A screenshot of part of the screen as the X server shows it, stacking and all, written to a PNG
+    file and read back; null when it could not be taken. */
+inline juce::Image screenshot (juce::Rectangle<int> area, const juce::File& png)
+{
+    png.deleteFile();
+    juce::ChildProcess import;
+    const auto crop = juce::String (area.getWidth()) + "x" + juce::String (area.getHeight())
+                      + "+" + juce::String (area.getX()) + "+" + juce::String (area.getY());
+
+    const auto importProgram = ProcessLauncher::findExecutable ("import");
+
+    if (importProgram == juce::File()
+        || ! import.start (juce::StringArray { importProgram.getFullPathName(), "-silent", "-window", "root",
+                                               "-crop", crop, "+repage", png.getFullPathName() })
+        || ! import.waitForProcessToFinish (10000))
+        return {};
+
+    return juce::ImageFileFormat::loadFrom (png);
+}
+
+/** Real input through the X server: xdotool runs with the arguments while the message loop goes
+    on, so the program takes the events as they come. True when xdotool ran and succeeded. */
+inline bool runXdotool (const juce::StringArray& arguments, int settleMilliseconds = 150)
+{
+    juce::StringArray command { "xdotool" };
+    command.addArray (arguments);
+
+    juce::ChildProcess xdotool;
+    if (! xdotool.start (command))
+        return false;
+
+    for (int waited = 0; xdotool.isRunning() && waited < 10000; waited += 10)
+        pumpMessages (10);
+
+    const bool ok = ! xdotool.isRunning() && xdotool.getExitCode() == 0;
+    pumpMessages (settleMilliseconds);
+    return ok;
+}
+
+/** The X window id of a component's window, as xdotool takes it. */
+inline juce::String xWindowId (juce::Component& component)
+{
+    return juce::String ((juce::uint64) (juce::pointer_sized_uint) component.getPeer()->getNativeHandle());
+}

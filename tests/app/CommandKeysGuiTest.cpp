@@ -104,6 +104,28 @@ TEST_F (CommandKeysGuiTest, CtrlSReachesSaveOnceFromTheMainWindow)
     EXPECT_EQ (choosers->opens, 1);
 }
 
+TEST_F (CommandKeysGuiTest, CtrlSReachesSaveOnceFromEachToolWindow)
+{
+    // The tool windows take the keys themselves and hand the command to the main window's target.
+    auto& sampler = window->getSamplerWindow();
+    auto& browser = window->getEffectBrowser();
+
+    int expectedSaves = 0;
+    for (auto* tool : { static_cast<juce::DocumentWindow*> (&sampler), static_cast<juce::DocumentWindow*> (&browser) })
+    {
+        SCOPED_TRACE (tool->getName());
+        tool->setVisible (true);
+        tool->toFront (true);
+        pumpMessages (150);
+
+        typeInto (*tool, "ctrl+s");
+        EXPECT_EQ (choosers->saves, ++expectedSaves);
+        EXPECT_EQ (choosers->opens, 0);
+        tool->setVisible (false);
+        pumpMessages (50);
+    }
+}
+
 TEST_F (CommandKeysGuiTest, TheSyncKeyDoesNothingWhileTheSyncButtonIsDisabled)
 {
     // No unit on this machine: the button is disabled, and F2 must not switch it on behind it.

@@ -1,0 +1,368 @@
+// The Export, Import and Settings panels on a real desktop (Xvfb), driven by real keys and mouse
+// moves and clicks through xdotool: opening and closing, the focus ring, the colour preview, the
+// warnings, the drive list and the language; and screenshots of each panel for review.
+
+#include "app/CommandTable.h"
+#include "app/MainWindow.h"
+#include "app/MenuView.h"
+#include "app/MessageTexts.h"
+#include "AppGuiTestSupport.h"
+#include "JuceTestPrinters.h"
+#include "TestEnums.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+/** Reads each alert that comes up and answers it with a real key press, sent by an xdotool that runs
+    on its own while the alert's modal loop goes on. */
+class AlertKeyAnswer : private juce::Timer
+{
+public:
+    AlertKeyAnswer (MainWindow& w, juce::String keyName) : window (w), key (std::move (keyName)) { startTimer (30); }
+    ~AlertKeyAnswer() override { stopTimer(); }
+
+    juce::StringArray messages;
+
+private:
+    void timerCallback() override
+    {
+        auto* alert = window.getOpenAlert();
+        if (alert == nullptr || ! alert->isShowing() || alert->isFinished() || alert == answered.getComponent())
+            return;
+
+        if (xdotool != nullptr && xdotool->isRunning())
+            return;
+
+        answered = alert;
+        messages.add (alert->getMessage());
+        xdotool = std::make_unique<juce::ChildProcess>();
+        xdotool->start (juce::StringArray { "xdotool", "sleep", "0.2", "key", key });
+    }
+
+    MainWindow& window;
+    juce::String key;
+    juce::Component::SafePointer<CustomAlertWindow> answered;
+    std::unique_ptr<juce::ChildProcess> xdotool;
+};
+
+class PanelsGuiTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE (ProcessLauncher::findExecutable ("xdotool"), juce::File()) << "xdotool is needed for real input";
+
+        for (auto* name : { "CARD_A", "CARD_B" })
+        {
+            const auto folder = mounts.getFile().getChildFile (name);
+            ASSERT_TRUE (folder.createDirectory());
+            cards.push_back ({ folder, name });
+        }
+
+        // The skin draws as in the program: its look-and-feel is the default one, which JUCE asks for
+        // the typefaces of every text (the combo boxes' among them).
+        juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+        lookAndFeel.setDefaultSansSerifTypefaceName ("Verdana");
+        juce::Typeface::clearTypefaceCache();
+
+        window = std::make_unique<MainWindow> (*current, *lastSent, pointer);
+        window->setCardDriveLister ([this] { return drivesPresent; });
+        window->setBounds (40, 30, 1024, 738);
+        window->setVisible (true);
+        window->toFront (true);
+        pumpMessages (150);
+
+        // The pointer rests away from every control until a test moves it.
+        ASSERT_TRUE (runXdotool ({ "mousemove", "1200", "880" }));
+    }
+
+    void TearDown() override
+    {
+        window->setLanguage (UiLanguage::english);    // the skin's language is the program's, not only this window's
+        window.reset();
+        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+        juce::Typeface::clearTypefaceCache();
+        mounts.getFile().deleteRecursively();
+    }
+
+    /** Key strokes into the main window, as a user types them ("F7 Tab shift+Tab"). */
+    void type (const juce::String& keys)
+    {
+        juce::StringArray arguments { "windowfocus", "--sync", xWindowId (*window), "key", "--delay", "80" };
+        arguments.addTokens (keys, " ", {});
+        EXPECT_TRUE (runXdotool (arguments)) << keys;
+    }
+
+    void moveMouseTo (juce::Point<int> screen)
+    {
+        EXPECT_TRUE (runXdotool ({ "mousemove", juce::String (screen.x), juce::String (screen.y) }));
+    }
+
+    void clickAt (juce::Point<int> screen)
+    {
+        EXPECT_TRUE (runXdotool ({ "mousemove", juce::String (screen.x), juce::String (screen.y),
+                                   "sleep", "0.1", "click", "1" }, 250));
+    }
+
+    void clickOn (juce::Component& c)   { clickAt (c.getScreenBounds().getCentre()); }
+
+    MenuComponent* panel (PanelKind kind) const
+    {
+        return dynamic_cast<MenuComponent*> (window->getOverlayPanels().get (kind));
+    }
+
+    static juce::Component* focused()  { return juce::Component::getCurrentlyFocusedComponent(); }
+
+    CustomLookAndFeel lookAndFeel;
+    std::unique_ptr<DeviceSettings> current = createDeviceSettings();
+    std::unique_ptr<DeviceSettings> lastSent = createDeviceSettings();
+    PointerState pointer;
+    std::unique_ptr<MainWindow> window;
+
+    juce::TemporaryFile mounts;
+    std::vector<CardDrive> cards;
+    std::vector<CardDrive> drivesPresent;
+};
+
+constexpr auto exportPanel = PanelKind::exportPanel, importPanel = PanelKind::importPanel,
+               settingsPanel = PanelKind::settingsPanel;
+} // namespace
+
+TEST_F (PanelsGuiTest, F7TwiceOpensThenClosesSettingsAndF4SwapsItForExport)
+{
+    type ("F7");
+    auto* settings = panel (settingsPanel);
+    ASSERT_NE (settings, nullptr);
+    EXPECT_TRUE (settings->isShowing());
+    EXPECT_EQ (focused(), settings->getCheckBox (1)) << "the first check box takes the keys";
+
+    type ("F7");
+    EXPECT_FALSE (window->getOverlayPanels().isAnyOpen());
+
+    type ("F7 F4");
+    EXPECT_EQ (panel (settingsPanel), nullptr);
+    ASSERT_NE (panel (exportPanel), nullptr);
+    EXPECT_TRUE (panel (exportPanel)->isShowing());
+
+    // The strip's buttons do the same with the mouse: Import replaces Export, and a second click closes it.
+    auto& importButton = window->getMenuButtons().getButton (MenuButtons::ButtonIndex::importData);
+    clickOn (importButton);
+    EXPECT_EQ (panel (exportPanel), nullptr);
+    ASSERT_NE (panel (importPanel), nullptr);
+    clickOn (importButton);
+    EXPECT_FALSE (window->getOverlayPanels().isAnyOpen());
+}
+
+TEST_F (PanelsGuiTest, AClickOutsideAPanelClosesItAndAClickInsideDoesNot)
+{
+    drivesPresent = cards;
+
+    for (auto kind : { exportPanel, importPanel, settingsPanel })
+    {
+        SCOPED_TRACE ((int) kind);
+        type (kind == exportPanel ? "F4" : kind == importPanel ? "F3" : "F7");
+        auto* open = panel (kind);
+        ASSERT_NE (open, nullptr);
+
+        // On the panel's text, away from its controls.
+        clickAt (open->getScreenPosition() + juce::Point<int> (250, 40));
+        ASSERT_EQ (panel (kind), open);
+
+        // Below the panel, over the effect panel.
+        clickAt (window->getScreenPosition() + juce::Point<int> (120, 600));
+        EXPECT_EQ (panel (kind), nullptr);
+        EXPECT_FALSE (window->getMenuView()->isPanelOpen());
+    }
+}
+
+TEST_F (PanelsGuiTest, TheDriveListDecidesOkAndWhichDriveIsShown)
+{
+    // Two drives: the second is chosen with the keys and remembered by its mount point.
+    drivesPresent = cards;
+    type ("F4");
+    ASSERT_NE (panel (exportPanel), nullptr);
+    auto* combo = panel (exportPanel)->getComboBox (1);
+    EXPECT_EQ (combo->getText(), "CARD_A") << "nothing remembered: the first drive shows";
+    EXPECT_TRUE (panel (exportPanel)->getOkButton().isEnabled());
+
+    type ("Tab Tab Down");
+    EXPECT_EQ (combo->getText(), "CARD_B");
+    type ("Tab");
+    EXPECT_EQ (focused(), &panel (exportPanel)->getOkButton());
+    type ("Return");
+    EXPECT_EQ (panel (exportPanel), nullptr) << "effect parameters were ticked: OK went through";
+    EXPECT_EQ (window->getCardDrive(), cards[1].mountPoint);
+
+    // The same drive is shown again while it is there, in either panel.
+    type ("F3");
+    EXPECT_EQ (panel (importPanel)->getComboBox (1)->getText(), "CARD_B");
+    type ("Escape");
+
+    // It was pulled: the first drive shows, and that is what OK takes.
+    drivesPresent = { cards[0] };
+    type ("F4");
+    EXPECT_EQ (panel (exportPanel)->getComboBox (1)->getText(), "CARD_A");
+    clickOn (panel (exportPanel)->getOkButton());
+    EXPECT_EQ (window->getCardDrive(), cards[0].mountPoint);
+
+    // No drive at all: OK is disabled and the keys pass it by, both ways.
+    drivesPresent.clear();
+    type ("F4");
+    auto* open = panel (exportPanel);
+    ASSERT_NE (open, nullptr);
+    EXPECT_FALSE (open->getOkButton().isEnabled());
+    EXPECT_TRUE (open->getComboBox (1)->getText().isEmpty());
+    EXPECT_EQ (focused(), open->getCheckBox (1));
+
+    const juce::Component* walked[] = { open->getCheckBox (2), open->getComboBox (1), &open->getCancelButton(),
+                                        open->getCheckBox (1) };
+    for (auto* expected : walked)
+    {
+        type ("Tab");
+        EXPECT_EQ (focused(), expected);
+    }
+
+    type ("shift+Tab");
+    EXPECT_EQ (focused(), &open->getCancelButton());
+    type ("Left");
+    EXPECT_EQ (focused(), open->getComboBox (1));
+
+    // Return on the focus-ring's CANCEL closes the panel and keeps what was remembered.
+    type ("Tab Return");
+    EXPECT_EQ (panel (exportPanel), nullptr);
+    EXPECT_EQ (window->getCardDrive(), cards[0].mountPoint);
+}
+
+TEST_F (PanelsGuiTest, TheColourPreviewShowsAtOnceAndClosingWithoutOkPutsTheColourBack)
+{
+    // "Auto" with no unit to follow: last time's colour stays, and must come back after a preview.
+    window->setBodyColor (BodyColor::platinum);
+    ASSERT_EQ (window->getBodyColorMode(), BodyColorMode::followUnit);
+
+    type ("F7 Tab Tab Tab");
+    ASSERT_NE (panel (settingsPanel), nullptr);
+    ASSERT_EQ (focused(), panel (settingsPanel)->getComboBox (1));
+    type ("Down Down");
+    EXPECT_EQ (panel (settingsPanel)->getComboBox (1)->getText(), "White");
+    EXPECT_EQ (window->getBodyColor(), BodyColor::white) << "the preview shows at once";
+    EXPECT_EQ (window->getBody().getBodyColorIndex(), BodyColor::white);
+
+    type ("Escape");
+    EXPECT_EQ (panel (settingsPanel), nullptr);
+    EXPECT_EQ (window->getBodyColor(), BodyColor::platinum);
+    EXPECT_EQ (window->getBodyColorMode(), BodyColorMode::followUnit);
+
+    // CANCEL clicked with the mouse, and a click outside the panel, do the same.
+    for (const bool clickCancel : { true, false })
+    {
+        type ("F7 Tab Tab Tab Down");
+        EXPECT_EQ (window->getBodyColor(), BodyColor::black);
+
+        if (clickCancel)
+            clickOn (panel (settingsPanel)->getCancelButton());
+        else
+            clickAt (window->getScreenPosition() + juce::Point<int> (120, 600));
+
+        EXPECT_EQ (panel (settingsPanel), nullptr);
+        EXPECT_EQ (window->getBodyColor(), BodyColor::platinum) << (clickCancel ? "CANCEL" : "click outside");
+    }
+
+    // OK keeps the colour and stores the mode; the panel opens with it next time.
+    type ("F7 Tab Tab Tab Down Down Tab Tab Return");
+    EXPECT_EQ (panel (settingsPanel), nullptr);
+    EXPECT_EQ (window->getBodyColorMode(), BodyColorMode::white);
+    EXPECT_EQ (window->getBodyColor(), BodyColor::white);
+    type ("F7");
+    EXPECT_EQ (panel (settingsPanel)->getComboBox (1)->getText(), "White");
+}
+
+TEST_F (PanelsGuiTest, ExportWithNothingTickedWarnsAndStays)
+{
+    drivesPresent = cards;
+    type ("F4");
+    auto* open = panel (exportPanel);
+    ASSERT_NE (open, nullptr);
+    ASSERT_TRUE (open->getCheckBox (1)->getToggleState()) << "effect parameters are ticked at first";
+
+    // Space unticks the focused box; OK then only warns.
+    type ("space");
+    EXPECT_FALSE (open->getCheckBox (1)->getToggleState());
+    {
+        AlertKeyAnswer answer (*window, "Return");
+        type ("Tab Tab Tab Return");
+        ASSERT_EQ (answer.messages.size(), 1);
+        EXPECT_EQ (answer.messages[0], "Select the data to be exported.");
+    }
+    EXPECT_EQ (panel (exportPanel), open) << "the panel stays for the user to tick something";
+    EXPECT_FALSE (window->getSettingsToStore().exportEffects) << "what OK read is kept";
+
+    // Ticking sample data with the mouse and pressing OK goes through.
+    clickOn (*open->getCheckBox (2));
+    EXPECT_TRUE (open->getCheckBox (2)->getToggleState());
+    clickOn (open->getOkButton());
+    EXPECT_EQ (panel (exportPanel), nullptr);
+    const auto stored = window->getSettingsToStore();
+    EXPECT_FALSE (stored.exportEffects);
+    EXPECT_TRUE (stored.exportSamples);
+    EXPECT_TRUE (stored.importEffects) << "the Import panel's choices are its own";
+}
+
+TEST_F (PanelsGuiTest, ALanguageChosenInSettingsAppliesToTheNextAlertAndTheMenusOnlyWithOk)
+{
+    type ("F7 Tab Tab Tab Tab");
+    auto* settings = panel (settingsPanel);
+    ASSERT_NE (settings, nullptr);
+    ASSERT_EQ (focused(), settings->getComboBox (2));
+
+    type ("Down Down Down Down Down Down Down Down Down Down Down");
+    EXPECT_EQ (settings->getComboBox (2)->getText(), juce::String::fromUTF8 (u8"日本語"));
+    EXPECT_EQ (window->getLanguage(), UiLanguage::english) << "the language waits for OK";
+    EXPECT_EQ (CustomLookAndFeel::getUiLanguage(), UiLanguage::english);
+
+    type ("Tab Return");
+    EXPECT_EQ (panel (settingsPanel), nullptr);
+    EXPECT_EQ (window->getLanguage(), UiLanguage::japanese);
+    EXPECT_EQ (CustomLookAndFeel::getUiLanguage(), UiLanguage::japanese) << "the skin's menus and alerts follow";
+
+    // The next alert speaks it.
+    {
+        AlertKeyAnswer answer (*window, "Escape");
+        EXPECT_TRUE (window->performCommand (CommandTable::loadDefaultSettings));
+        ASSERT_EQ (answer.messages.size(), 1);
+        EXPECT_EQ (answer.messages[0], messageText (UserMessage::confirmLoadDefaults)[UiLanguage::japanese]);
+    }
+
+    // CANCEL leaves it alone.
+    type ("F7 Tab Tab Tab Tab Up Escape");
+    EXPECT_EQ (window->getLanguage(), UiLanguage::japanese);
+}
+
+TEST_F (PanelsGuiTest, ScreenshotsOfTheThreePanels)
+{
+    drivesPresent = cards;
+    window->setBodyColor (BodyColor::black);
+
+    struct Shot { PanelKind kind; const char* keys; const char* file; };
+    for (const auto& shot : { Shot { exportPanel, "F4", "panel-export.png" }, Shot { importPanel, "F3", "panel-import.png" },
+                              Shot { settingsPanel, "F7", "panel-settings.png" } })
+    {
+        type (shot.keys);
+        ASSERT_NE (panel (shot.kind), nullptr);
+        pumpMessages (300);
+
+        const auto png = juce::File (TESSALIN_BUILD_DIR).getChildFile (shot.file);
+        const auto image = screenshot (window->getScreenBounds(), png);
+        ASSERT_TRUE (image.isValid()) << shot.file;
+
+        // The panel's frame shows at its place: its text is light on the dark frame.
+        const auto at = panel (shot.kind)->getScreenPosition() - window->getScreenPosition();
+        int light = 0;
+        for (int x = 0; x < 120; ++x)
+            for (int y = 36; y < 51; ++y)
+                light += image.getPixelAt (at.x + 162 - (shot.kind == settingsPanel ? 121 : 0) + x, at.y + y).getBrightness() > 0.8f ? 1 : 0;
+        EXPECT_GT (light, 20) << shot.file;
+
+        type ("Escape");
+    }
+}
