@@ -21,8 +21,6 @@ juce::File mountPointOf (const std::vector<CardDrive>& drives, int item)
 
 std::vector<CardDrive> listSystemDrives()
 {
-    // The drives come from the card transfer's listing of the mount table; until that is part of
-    // the program, no drive is offered, and the panels' OK stays disabled.
-    return {};
+    return findRemovableDrives();
 }
 } // namespace CardDrives

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "core/transfer/RemovableDrives.h"
+
 #include <functional>
 #include <vector>
-#include <juce_core/juce_core.h>
 
 /** A drive that a card can be on, as the Export and Import panels list it: the drive is known by its
     mount point, and shown by its label. */
-struct CardDrive
-{
-    juce::File mountPoint;
-    juce::String label;
-
-    bool operator== (const CardDrive& other) const { return mountPoint == other.mountPoint && label == other.label; }
-};
+using CardDrive = RemovableDrive;
 
 /** Lists the removable drives present now, in the order the panels show them. The window asks it
     each time a panel opens; tests give drives of their own. */
@@ -29,6 +24,6 @@ namespace CardDrives
     /** The mount point of an item; File() for an item outside the list. */
     juce::File mountPointOf (const std::vector<CardDrive>& drives, int item);
 
-    /** The removable drives of this system. */
+    /** The removable drives of this system (findRemovableDrives). */
     std::vector<CardDrive> listSystemDrives();
 }
