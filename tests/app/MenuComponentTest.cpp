@@ -1,6 +1,6 @@
 // The Export, Import and Settings panels without a display: their controls' places and items, the
-// values in and out, the drive shown, the focus ring, the colour preview, what they draw; and what
-// OK and closing do with the window's choices.
+// values in and out, the drive shown, the focus ring, the colour preview; and what OK and closing
+// do with the window's choices.
 
 #include "app/MenuComponent.h"
 #include "app/PanelAnswers.h"
@@ -186,59 +186,6 @@ TEST (MenuComponent, EscapeAndBackspaceCancelAndOnlyTheColourComboPreviews)
                                                             BodyColorMode::platinum, BodyColorMode::black }));
     EXPECT_EQ (&settings.getComboBox (2)->getLookAndFeel(), &settings.getComboBox (1)->getLookAndFeel())
         << "both combo boxes keep the panel's look after a change";
-}
-
-TEST (MenuComponent, PaintsItsFrameTextsAndSeparators)
-{
-    for (auto kind : { exportPanel, settingsPanel })
-    {
-        SCOPED_TRACE ((int) kind);
-        MenuComponent panel (nullptr, kind, twoDrives());
-        const auto image = panel.createComponentSnapshot (panel.getLocalBounds(), true, 1.0f);
-
-        // The frame fills the whole panel, corners included.
-        for (auto p : { juce::Point<int> (panel.getWidth() / 2, panel.getHeight() - 20), juce::Point<int> (40, 60) })
-            EXPECT_EQ (image.getPixelAt (p.x, p.y).getAlpha(), 255) << p.toString();
-
-        // The first text line is light on the dark frame; the separator is there.
-        const R firstLine = kind == settingsPanel ? R (41, 36, 120, 15) : R (162, 36, 80, 15);
-        int light = 0;
-        for (int y = firstLine.getY(); y < firstLine.getBottom(); ++y)
-            for (int x = firstLine.getX(); x < firstLine.getRight(); ++x)
-                light += image.getPixelAt (x, y).getBrightness() > 0.8f ? 1 : 0;
-        EXPECT_GT (light, 40);
-
-    }
-
-    // Each separator lands at its place (seen with the separators drawn in a plain colour).
-    const juce::Colour marker (0xffff00ff);
-    const auto filled = [&] (int w, int h)
-    {
-        juce::Image image (juce::Image::ARGB, w, h, true);
-        image.clear (image.getBounds(), marker);
-        return image;
-    };
-    const SkinImages::ScopedOverride card (SkinImageId::cardPanelSeparator, filled (266, 3));
-    const SkinImages::ScopedOverride wide (SkinImageId::settingsPanelSeparator, filled (490, 3));
-
-    struct Line { PanelKind kind; R area; };
-    for (const auto& line : { Line { exportPanel, R (117, 107, 266, 3) }, Line { settingsPanel, R (20, 105, 490, 3) },
-                              Line { settingsPanel, R (20, 168, 490, 3) } })
-    {
-        MenuComponent panel (nullptr, line.kind, twoDrives());
-        const auto image = panel.createComponentSnapshot (panel.getLocalBounds(), true, 1.0f);
-        const auto a = line.area;
-
-        // Right of the picture, the line is there, and not a pixel above or below it.
-        for (int x = juce::jmax (a.getX(), 160); x < a.getRight(); x += 7)
-        {
-            EXPECT_EQ (image.getPixelAt (x, a.getY()), marker) << x;
-            EXPECT_EQ (image.getPixelAt (x, a.getBottom() - 1), marker) << x;
-            EXPECT_NE (image.getPixelAt (x, a.getY() - 1), marker) << x;
-            EXPECT_NE (image.getPixelAt (x, a.getBottom()), marker) << x;
-        }
-        EXPECT_NE (image.getPixelAt (a.getRight(), a.getY()), marker);
-    }
 }
 
 //==============================================================================
