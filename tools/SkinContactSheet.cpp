@@ -179,10 +179,20 @@ std::vector<BoxPanels> findBoxes (const std::vector<SkinImageRecipe>& images)
     return boxes;
 }
 
-void drawBoxPanel (Graphics& g, const Sheet& sheet, const BoxPanels& box, int panel, Point<int> at)
+/** Boxes as wide as the panel itself are shown at half size, or the sheet would grow by thousands of
+    rows for a handful of pictures. */
+float boxScale (const SkinShapeBox& box)
 {
+    return box.getBounds().getWidth() > 500 ? 0.5f : 1.0f;
+}
+
+void drawBoxPanel (Graphics& g, const Sheet& sheet, const BoxPanels& box, int panel, Rectangle<int> place)
+{
+    const auto scale = boxScale (*box.box);
+    Image full (Image::ARGB, box.box->getBounds().getWidth(), box.box->getBounds().getHeight(), true, SoftwareImageType());
+    Graphics fg (full);
     const auto masks = panel == box.numVariants;
-    drawChequers (g, box.box->getBounds() + at);
+    drawChequers (fg, box.box->getBounds());
 
     for (auto i : box.members)
     {
@@ -192,18 +202,22 @@ void drawBoxPanel (Graphics& g, const Sheet& sheet, const BoxPanels& box, int pa
             continue;
 
         const auto shape = findSkinShape (image);
-        const auto position = at + box.box->getImageArea (shape.index).getPosition();
+        const auto position = box.box->getImageArea (shape.index).getPosition();
 
         if (masks)
         {
-            g.setColour (Colour::fromHSV ((float) shape.index / (float) box.box->getNumShapes(), 0.65f, 0.95f, 1.0f));
-            g.drawImageAt (sheet.rendered[i], position.x, position.y, true);
+            fg.setColour (Colour::fromHSV ((float) shape.index / (float) box.box->getNumShapes(), 0.65f, 0.95f, 1.0f));
+            fg.drawImageAt (sheet.rendered[i], position.x, position.y, true);
         }
         else
         {
-            g.drawImageAt (sheet.rendered[i], position.x, position.y);
+            fg.drawImageAt (sheet.rendered[i], position.x, position.y);
         }
     }
+
+    const Graphics::ScopedSaveState s (g);
+    g.setImageResamplingQuality (scale < 1.0f ? Graphics::highResamplingQuality : Graphics::lowResamplingQuality);
+    g.drawImage (full, place.toFloat());
 }
 
 bool isInSharedBox (const SkinImageRecipe& image)
@@ -227,7 +241,7 @@ Image makeSkinContactSheet (const std::vector<SkinImageRecipe>& images, const st
         for (int panel = 0; panel <= box.numVariants; ++panel)
         {
             boxPanels.push_back ({ &box, panel });
-            boxPanelSizes.push_back (box.box->getBounds());
+            boxPanelSizes.push_back ((box.box->getBounds().toFloat() * boxScale (*box.box)).toNearestInt());
         }
     }
 
@@ -270,7 +284,7 @@ Image makeSkinContactSheet (const std::vector<SkinImageRecipe>& images, const st
     drawComposedFrames (g, sheet, windowGrid, margin);
 
     for (size_t i = 0; i < boxPanels.size(); ++i)
-        drawBoxPanel (g, sheet, *boxPanels[i].first, boxPanels[i].second, boxPlaces[i].getPosition() + Point<int> (margin, boxesTop));
+        drawBoxPanel (g, sheet, *boxPanels[i].first, boxPanels[i].second, boxPlaces[i] + Point<int> (margin, boxesTop));
 
     for (size_t i = 0; i < flowImages.size(); ++i)
     {

@@ -6,12 +6,15 @@
 
 #include "SkinContactSheet.h"
 #include "SkinList.h"
+#include "SkinShapes.h"
 
 #include <juce_core/juce_core.h>
 #include <juce_graphics/juce_graphics.h>
 
+#include <atomic>
 #include <iostream>
 #include <string>
+#include <thread>
 
 using namespace juce;
 
@@ -43,6 +46,18 @@ bool writeIfChanged (const File& file, const void* data, size_t size)
 bool writeIfChanged (const File& file, const std::string& text)
 {
     return writeIfChanged (file, text.data(), text.size());
+}
+
+/** The caption area of a shaped image in its own coordinates (masks have none). */
+Rectangle<int> findSkinTextArea (const SkinImageRecipe& image)
+{
+    const auto shape = findSkinShape (image);
+
+    if (shape.box == nullptr || image.maskOf >= 0)
+        return {};
+
+    const auto area = shape.box->getTextArea (shape.index);
+    return area.isEmpty() ? Rectangle<int>() : area - shape.box->getImageArea (shape.index).getPosition();
 }
 
 String cString (const String& s)
@@ -102,17 +117,25 @@ String makeHeader (const std::vector<SkinListLine>& lines, const std::vector<Ski
     }
 
     s << "} // namespace SkinImageSets\n\n"
+         "struct SkinTextArea\n{\n"
+         "    int x, y, width, height;\n"
+         "};\n\n"
          "struct SkinImageInfo\n{\n"
          "    const char* name;\n"
          "    int width;\n"
          "    int height;\n"
          "    const char* role;\n"
+         "    SkinTextArea textArea;      // where the program writes a caption over a shaped image; empty elsewhere\n"
          "};\n\n"
-         "/** Each image's name, pixel size and role, indexed by its id. */\n"
+         "/** Each image's name, pixel size, role and caption area, indexed by its id. */\n"
          "inline constexpr SkinImageInfo skinImageInfo[numSkinImages] = {\n";
 
     for (const auto& r : images)
-        s << "    { " << cString (r.id) << ", " << r.width << ", " << r.height << ", " << cString (r.role) << " },\n";
+    {
+        const auto text = findSkinTextArea (r);
+        s << "    { " << cString (r.id) << ", " << r.width << ", " << r.height << ", " << cString (r.role)
+          << ", { " << text.getX() << ", " << text.getY() << ", " << text.getWidth() << ", " << text.getHeight() << " } },\n";
+    }
 
     s << "};\n\n"
          "/** The PNG bytes of an image as embedded in the program. */\n"
@@ -183,6 +206,37 @@ std::string makeData (const std::vector<SkinImageRecipe>& images, const std::vec
     s += "};\n";
     return s;
 }
+/** The PNG bytes of every image. Compression takes most of the generator's time, so the images are
+    shared out among a few threads; each image's bytes are the same however they are shared. */
+std::vector<MemoryBlock> encodePngs (const std::vector<Image>& images)
+{
+    std::vector<MemoryBlock> pngs (images.size());
+    std::atomic<size_t> next { 0 };
+    const auto worker = [&]
+    {
+        PNGImageFormat png;
+
+        for (auto i = next++; i < images.size(); i = next++)
+        {
+            MemoryOutputStream out;
+
+            if (png.writeImageToStream (images[i], out))
+                pngs[i] = out.getMemoryBlock();
+        }
+    };
+
+    std::vector<std::thread> threads;
+
+    for (unsigned t = 1; t < jlimit (1u, 4u, std::thread::hardware_concurrency()); ++t)
+        threads.emplace_back (worker);
+
+    worker();
+
+    for (auto& t : threads)
+        t.join();
+
+    return pngs;
+}
 } // namespace
 
 //==============================================================================
@@ -209,21 +263,16 @@ int main (int argc, char** argv)
         return fail (listCheck.getErrorMessage());
 
     const auto rendered = renderSkinImages (images);
-    std::vector<MemoryBlock> pngs;
-    PNGImageFormat png;
 
     for (size_t i = 0; i < images.size(); ++i)
-    {
         if (rendered[i].getWidth() != images[i].width || rendered[i].getHeight() != images[i].height)
             return fail (images[i].id + " was drawn at the wrong size");
 
-        MemoryOutputStream out;
+    const auto pngs = encodePngs (rendered);
 
-        if (! png.writeImageToStream (rendered[i], out))
+    for (size_t i = 0; i < images.size(); ++i)
+        if (pngs[i].isEmpty())
             return fail ("cannot encode " + images[i].id);
-
-        pngs.push_back (out.getMemoryBlock());
-    }
 
     if (! writeIfChanged (File (headerPath), makeHeader (lines, images).toStdString())
          || ! writeIfChanged (File (dataPath), makeData (images, pngs)))
@@ -244,6 +293,7 @@ int main (int argc, char** argv)
     if (contactSheetPath.isNotEmpty())
     {
         MemoryOutputStream out;
+        PNGImageFormat png;
 
         if (! png.writeImageToStream (makeSkinContactSheet (images, rendered), out)
              || ! writeIfChanged (File (contactSheetPath), out.getData(), out.getDataSize()))

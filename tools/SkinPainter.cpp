@@ -193,3 +193,161 @@ Path SkinPainter::arrowTriangle (Rectangle<float> area, Part direction)
 
     return p;
 }
+
+//==============================================================================
+namespace
+{
+/** A well-mixed hash of a position, 0..1. */
+float hashAt (int x, int y, int seed) noexcept
+{
+    auto h = (uint32) x * 0x8da6b343u ^ (uint32) y * 0xd8163841u ^ (uint32) seed * 0xcb1ab31fu;
+    h ^= h >> 15;
+    h *= 0x2c1b3c6du;
+    h ^= h >> 12;
+    h *= 0x297a2d39u;
+    h ^= h >> 15;
+    return (float) (h & 0xffffffu) / (float) 0xffffffu;
+}
+
+void boxBlurLine (const float* in, float* out, int count, int stride, int radius)
+{
+    // A running sum over 2r+1 samples, the edges held at their last value.
+    const auto width = (float) (2 * radius + 1);
+    auto sum = 0.0f;
+
+    for (int i = -radius; i <= radius; ++i)
+        sum += in[jlimit (0, count - 1, i) * stride];
+
+    for (int i = 0; i < count; ++i)
+    {
+        out[i * stride] = sum / width;
+        sum += in[jmin (count - 1, i + radius + 1) * stride] - in[jmax (0, i - radius) * stride];
+    }
+}
+
+void blendPixel (Image::BitmapData& data, int x, int y, Colour colour, float amount)
+{
+    if (amount <= 0.0f)
+        return;
+
+    const auto c = data.getPixelColour (x, y);
+
+    if (c.getAlpha() == 0)
+        return;
+
+    data.setPixelColour (x, y, c.interpolatedWith (colour.withAlpha (c.getFloatAlpha()), jmin (1.0f, amount * colour.getFloatAlpha())));
+}
+} // namespace
+
+void SkinPainter::addBrushingAt (Image& image, Rectangle<int> area, Point<int> origin, float strength, int seed)
+{
+    Image::BitmapData data (image, Image::BitmapData::readWrite);
+    area = area.getIntersection (image.getBounds());
+
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+    {
+        const auto py = y + origin.y;
+        const auto rowLevel = (hashAt (0, py, seed) - 0.5f) * strength;
+        const auto phase1 = hashAt (1, py, seed) * MathConstants<float>::twoPi;
+        const auto phase2 = hashAt (2, py, seed) * MathConstants<float>::twoPi;
+        const auto length1 = 90.0f + hashAt (3, py, seed) * 260.0f;
+        const auto length2 = 25.0f + hashAt (4, py, seed) * 60.0f;
+
+        for (int x = area.getX(); x < area.getRight(); ++x)
+        {
+            const auto px = (float) (x + origin.x);
+            const auto wave = 0.55f * std::sin (phase1 + px / length1 * MathConstants<float>::twoPi)
+                            + 0.25f * std::sin (phase2 + px / length2 * MathConstants<float>::twoPi);
+            const auto fine = (hashAt (x + origin.x, py, seed + 7) - 0.5f) * 0.35f;
+            shadePixel (data, x, y, rowLevel + (wave + fine) * strength * 0.6f);
+        }
+    }
+}
+
+SkinPainter::Coverage SkinPainter::coverageOf (const Path& path, int width, int height)
+{
+    Image mask (Image::SingleChannel, jmax (1, width), jmax (1, height), true, SoftwareImageType());
+    {
+        Graphics g (mask);
+        g.setColour (Colours::white);
+        g.fillPath (path);
+    }
+
+    Coverage c { width, height, std::vector<float> ((size_t) (width * height)) };
+    const Image::BitmapData data (mask, Image::BitmapData::readOnly);
+
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            c.values[(size_t) (y * width + x)] = (float) *data.getPixelPointer (x, y) / 255.0f;
+
+    return c;
+}
+
+SkinPainter::Coverage SkinPainter::blurred (const Coverage& coverage, int radius)
+{
+    auto result = coverage;
+
+    if (radius <= 0 || coverage.values.empty())
+        return result;
+
+    std::vector<float> scratch (result.values.size());
+    const auto w = coverage.width, h = coverage.height;
+    const auto passRadius = jmax (1, radius / 2);
+
+    for (int pass = 0; pass < 3; ++pass)
+    {
+        for (int y = 0; y < h; ++y)
+            boxBlurLine (result.values.data() + y * w, scratch.data() + y * w, w, 1, passRadius);
+
+        for (int x = 0; x < w; ++x)
+            boxBlurLine (scratch.data() + x, result.values.data() + x, h, w, passRadius);
+    }
+
+    return result;
+}
+
+void SkinPainter::bevel (Image& image, const Coverage& shape, int radius, Colour light, Colour shadow, const Coverage* where)
+{
+    const auto height = blurred (shape, radius);
+    Image::BitmapData data (image, Image::BitmapData::readWrite);
+    // Toward the light: up and a little to the left.
+    const auto lx = -0.32f, ly = -0.95f;
+    const auto gain = (float) radius * 1.6f;
+
+    for (int y = 0; y < shape.height; ++y)
+    {
+        for (int x = 0; x < shape.width; ++x)
+        {
+            const auto inside = shape.at (x, y) * (where != nullptr ? where->at (x, y) : 1.0f);
+
+            if (inside <= 0.0f)
+                continue;
+
+            // The slope of the smoothed shape, facing the light where it rises into the shape.
+            const auto gx = (height.at (x + 1, y) - height.at (x - 1, y)) * 0.5f;
+            const auto gy = (height.at (x, y + 1) - height.at (x, y - 1)) * 0.5f;
+            const auto facing = -(gx * lx + gy * ly) * gain;
+
+            if (facing > 0.0f)
+                blendPixel (data, x, y, light, facing * inside);
+            else
+                blendPixel (data, x, y, shadow, -facing * inside);
+        }
+    }
+}
+
+void SkinPainter::glowInside (Image& image, const Coverage& shape, Colour colour, int radius, const Coverage* where)
+{
+    Coverage outside = shape;
+
+    for (auto& v : outside.values)
+        v = 1.0f - v;
+
+    const auto spread = blurred (outside, radius);
+    Image::BitmapData data (image, Image::BitmapData::readWrite);
+
+    for (int y = 0; y < shape.height; ++y)
+        for (int x = 0; x < shape.width; ++x)
+            blendPixel (data, x, y, colour, jmin (1.0f, spread.at (x, y) * 2.0f) * shape.at (x, y)
+                                                * (where != nullptr ? where->at (x, y) : 1.0f));
+}

@@ -2,6 +2,8 @@
 
 #include "SkinRecipes.h"
 
+#include <vector>
+
 /** The materials, bevels and lights that every recipe is drawn with, so that all images share one
     look: dark anodised metal, hairline bevels lit from above, and coloured glows for what is active. */
 struct SkinPainter
@@ -48,6 +50,42 @@ struct SkinPainter
     /** The glyph colour of a control in a state: grey, white when hovered, the accent when pressed
         or on, dim when disabled. */
     static juce::Colour glyphColour (State state, Accent accent) noexcept;
+
+    /** Brushing that belongs to a place rather than to an image: the streaks are a function of
+        position in a larger picture (an image drawn at origin in it), so two images that cover the
+        same part of that picture get the same grain there. */
+    static void addBrushingAt (juce::Image& image, juce::Rectangle<int> area, juce::Point<int> origin,
+                               float strength, int seed);
+
+    //==============================================================================
+    /** How much of each pixel of an image a path covers (0..1). The lighting below works from it,
+        so it suits any outline: several areas, holes and all. */
+    struct Coverage
+    {
+        int width = 0, height = 0;
+        std::vector<float> values;
+
+        float at (int x, int y) const noexcept
+        {
+            return juce::isPositiveAndBelow (x, width) && juce::isPositiveAndBelow (y, height)
+                       ? values[(size_t) (y * width + x)] : 0.0f;
+        }
+    };
+
+    static Coverage coverageOf (const juce::Path& path, int width, int height);
+
+    /** The coverage smoothed over about a radius (three box passes, close to a Gaussian). */
+    static Coverage blurred (const Coverage& coverage, int radius);
+
+    /** Lights a raised shape from the top left: its upper and left edges catch the light, its lower
+        and right edges fall into shadow, over a band about as wide as the radius. With a second
+        coverage, only where that one covers. */
+    static void bevel (juce::Image& image, const Coverage& shape, int radius, juce::Colour light, juce::Colour shadow,
+                       const Coverage* where = nullptr);
+
+    /** Light that falls inward from the rim of a shape, kept inside it. */
+    static void glowInside (juce::Image& image, const Coverage& shape, juce::Colour colour, int radius,
+                            const Coverage* where = nullptr);
 
     /** A downward chevron centred on a point. */
     static juce::Path chevronDown (juce::Point<float> centre, float halfWidth, float height);
