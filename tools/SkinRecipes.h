@@ -21,7 +21,9 @@ enum class Part
     // menu-strip glyphs and pictures
     sync, exportData, importData, save, load, effectBrowser, settings,
     // the shapes of a shared box, in the box's own order
-    segment1, segment2, segment3, segment4, segment5
+    segment1, segment2, segment3, segment4, segment5,
+    // the effect panel's section artworks and its two overlays
+    isolateSection, sceneSection, releaseSection, xpadSection, isolateOverlay, padOverlay
 };
 
 enum class State

@@ -221,5 +221,29 @@ TEST (SkinImages, AVariantOfALineIsFoundThroughItsSet)
 
     for (int a = 0; a < 3; ++a)
         for (int b = a + 1; b < 3; ++b)
-            EXPECT_GT (channelDistance (bodies[a].getPixelAt (455, 235), bodies[b].getPixelAt (455, 235)), 40) << names[a] << " and " << names[b];
+            EXPECT_GT (channelDistance (bodies[a].getPixelAt (60, 45), bodies[b].getPixelAt (60, 45)), 40) << names[a] << " and " << names[b];
+}
+
+TEST (SkinImages, TheSceneKeysComeWithTheAreaTheirCaptionsGoIn)
+{
+    // The panel sets each Scene key's text rectangle from its picture; pictures without a caption
+    // of their own have none.
+    using namespace SkinImageSets;
+    const SkinImageSet<SkinButtonState> keys[] { sceneEffect1, sceneEffect2, sceneEffect3, sceneEffect4, sceneEffect5,
+                                                 sceneEffect6, sceneEffect7, sceneEffect8, sceneEffect9, sceneEffect10 };
+
+    for (const auto& key : keys)
+    {
+        const auto& info = SkinImages::getInfo (key[SkinButtonState::normal]);
+        const juce::Rectangle<int> area (info.textArea.x, info.textArea.y, info.textArea.width, info.textArea.height);
+        EXPECT_FALSE (area.isEmpty()) << info.name;
+        EXPECT_TRUE (juce::Rectangle<int> (info.width, info.height).contains (area)) << info.name;
+
+        // Every face of a key keeps its caption in the same place.
+        const auto& down = SkinImages::getInfo (key[SkinButtonState::down]).textArea;
+        EXPECT_EQ (juce::Rectangle<int> (down.x, down.y, down.width, down.height), area) << info.name;
+    }
+
+    EXPECT_EQ (SkinImages::getInfo (SkinImageId::panelButtonNormal).textArea.width, 0);
+    EXPECT_EQ (SkinImages::getInfo (SkinImageId::sceneEffect1Mask).textArea.width, 0);
 }
