@@ -74,6 +74,12 @@ const Rectangle<float> releaseSceneIsland { 591, 221, 106, 27 };
 const Point<float> xpadCloseCentre { 522, 506 };
 constexpr float xpadCloseRadius = 17.0f;
 
+/** The panel from its top-left corner as far as an area reaches: the box of a single region. */
+Rectangle<int> boxReaching (Rectangle<int> area)
+{
+    return { 0, 0, area.getRight(), area.getBottom() };
+}
+
 Path polygon (const Points& corners, bool hole = false)
 {
     return SkinOutline::makePolygon (corners, plateRadius, filletRadius, hole);
@@ -200,7 +206,7 @@ const SkinRegionSet& getSections()
 
 const SkinRegionSet& getIsolateOverlay()
 {
-    static const SkinRegionSet overlay (reach, { { polygon ({ { 22, 102 }, { 541, 102 }, { 541, 196 }, { 612, 196 },
+    static const SkinRegionSet overlay (boxReaching (isolatePanelArea), { { polygon ({ { 22, 102 }, { 541, 102 }, { 541, 196 }, { 612, 196 },
                                                                { 612, 258 }, { 541, 258 }, { 541, 412 }, { 22, 412 } }),
                                                      isolatePanelArea } });
     return overlay;
@@ -208,7 +214,7 @@ const SkinRegionSet& getIsolateOverlay()
 
 const SkinRegionSet& getPadOverlay()
 {
-    static const SkinRegionSet overlay (reach, { { polygon ({ { 76, 224 }, { 506, 224 }, { 506, 436 }, { 556, 436 },
+    static const SkinRegionSet overlay (boxReaching (padPanelArea), { { polygon ({ { 76, 224 }, { 506, 224 }, { 506, 436 }, { 556, 436 },
                                                                { 556, 536 }, { 104, 536 }, { 104, 436 }, { 76, 436 } }),
                                                      padPanelArea } });
     return overlay;

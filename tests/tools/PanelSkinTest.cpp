@@ -4,7 +4,7 @@
 // writes on it. Positions are the panel's own, typed here from its layout (section-relative, as the
 // panel gives them to its children), not taken from the skin's code.
 
-#include "SkinList.h"
+#include "RenderedSkinList.h"
 #include "SkinShapes.h"
 
 #include <JuceTestPrinters.h>
@@ -16,30 +16,9 @@ using namespace juce;
 
 namespace
 {
-struct RenderedList
+const RenderedSkinList& rendered()
 {
-    std::vector<SkinImageRecipe> recipes;
-    std::vector<Image> images;
-
-    const Image& get (const String& id) const
-    {
-        const auto index = findSkinImage (recipes, id);
-        jassert (index >= 0);
-        return images[(size_t) jmax (0, index)];
-    }
-};
-
-const RenderedList& rendered()
-{
-    static const RenderedList list = []
-    {
-        RenderedList l;
-        expandSkinList (getSkinListLines(), l.recipes);
-        l.images = renderSkinImages (l.recipes);
-        return l;
-    }();
-
-    return list;
+    return getRenderedSkinList();
 }
 
 struct Placed

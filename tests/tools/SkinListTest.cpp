@@ -1,7 +1,7 @@
 // The skin list's expansion and checks, the generator's determinism and the contact sheet's layout.
 
 #include "SkinContactSheet.h"
-#include "SkinList.h"
+#include "RenderedSkinList.h"
 
 #include <JuceTestPrinters.h>
 #include <gtest/gtest.h>
@@ -59,9 +59,10 @@ TEST (SkinList, MistakesInTheListFailWithTheLineNamed)
 
 TEST (SkinList, DrawingTheListTwiceGivesTheSameBytes)
 {
-    std::vector<SkinImageRecipe> images;
-    ASSERT_EQ (expandSkinList (getSkinListLines(), images).getErrorMessage(), String());
-    const auto first = renderSkinImages (images);
+    const auto& list = getRenderedSkinList();
+    ASSERT_EQ (list.error, String());
+    const auto& images = list.recipes;
+    const auto& first = list.images;
     const auto second = renderSkinImages (images);
     ASSERT_EQ (first.size(), images.size());
     PNGImageFormat png;

@@ -1,7 +1,7 @@
 // Hit masks against the artworks they are made for: on the real list, and on small fixtures that show
 // the checks catch a shifted mask, a half-painted shape, two masks of one shape and a missing one.
 
-#include "SkinList.h"
+#include "RenderedSkinList.h"
 #include "SkinShapes.h"
 
 #include <JuceTestPrinters.h>
@@ -178,14 +178,17 @@ SkinListLine fixtureMask (const char* id, const char* artwork)
     return { id, 0, 0, "", Part::whole, State::normal, nullptr, Accent::ui, artwork, "fixture mask" };
 }
 
-/** The masks of an expanded list, grouped by the box whose shapes they show. */
-std::map<const SkinShapeBox*, std::vector<PlacedMask>> masksByBox (const std::vector<SkinImageRecipe>& images)
+/** The masks of an expanded list, grouped by the box whose shapes they show (drawn here unless
+    they come drawn). */
+std::map<const SkinShapeBox*, std::vector<PlacedMask>> masksByBox (const std::vector<SkinImageRecipe>& images,
+                                                                   const std::vector<Image>* drawn = nullptr)
 {
     std::map<const SkinShapeBox*, std::vector<PlacedMask>> boxes;
 
-    for (const auto& image : images)
-        if (image.maskOf >= 0)
-            boxes[findSkinShape (image).box].push_back ({ findSkinShape (image).index, renderSkinImage (image) });
+    for (size_t i = 0; i < images.size(); ++i)
+        if (images[i].maskOf >= 0)
+            boxes[findSkinShape (images[i]).box].push_back ({ findSkinShape (images[i]).index,
+                                                              drawn != nullptr ? (*drawn)[i] : renderSkinImage (images[i]) });
 
     return boxes;
 }
@@ -194,24 +197,26 @@ std::map<const SkinShapeBox*, std::vector<PlacedMask>> masksByBox (const std::ve
 //==============================================================================
 TEST (SkinMaskDerivation, EveryListedMaskIsOpaqueExactlyWhereEachVariantOfItsArtworkIs)
 {
-    std::vector<SkinImageRecipe> images;
-    ASSERT_EQ (expandSkinList (getSkinListLines(), images).getErrorMessage(), String());
+    const auto& list = getRenderedSkinList();
+    ASSERT_EQ (list.error, String());
+    const auto& images = list.recipes;
     int masks = 0;
 
-    for (const auto& mask : images)
+    for (size_t m = 0; m < images.size(); ++m)
     {
+        const auto& mask = images[m];
+
         if (mask.maskOf < 0)
             continue;
 
         ++masks;
-        const auto maskImage = renderSkinImage (mask);
         const auto& artworkLine = images[(size_t) mask.maskOf].line;
 
-        for (const auto& artwork : images)
+        for (size_t a = 0; a < images.size(); ++a)
         {
-            if (artwork.line == artworkLine)
+            if (images[a].line == artworkLine)
             {
-                EXPECT_EQ (findMaskMismatch (renderSkinImage (artwork), maskImage), String()) << mask.id << " against " << artwork.id;
+                EXPECT_EQ (findMaskMismatch (list.images[a], list.images[m]), String()) << mask.id << " against " << images[a].id;
             }
         }
     }
@@ -222,9 +227,9 @@ TEST (SkinMaskDerivation, EveryListedMaskIsOpaqueExactlyWhereEachVariantOfItsArt
 
 TEST (SkinMaskDerivation, ListedMasksOfOneBoxAreDisjointAndTogetherCoverItsOutline)
 {
-    std::vector<SkinImageRecipe> images;
-    ASSERT_EQ (expandSkinList (getSkinListLines(), images).getErrorMessage(), String());
-    const auto boxes = masksByBox (images);
+    const auto& list = getRenderedSkinList();
+    ASSERT_EQ (list.error, String());
+    const auto boxes = masksByBox (list.recipes, &list.images);
     EXPECT_GE (boxes.size(), 2u);
 
     for (const auto& [box, masks] : boxes)
