@@ -12,6 +12,7 @@
 #include "SkinList.h"
 
 #include <juce_core/juce_core.h>
+#include <juce_events/juce_events.h>
 #include <juce_graphics/juce_graphics.h>
 
 #include <iostream>
@@ -357,6 +358,9 @@ bool writePng (const Image& image, const File& file)
 
 int main (int argc, char** argv)
 {
+    // Drawing creates the font cache, which lives until shutdown: let it go before the program ends.
+    const struct Shutdown { ~Shutdown() { DeletedAtShutdown::deleteAll(); } } shutdown;
+
     if (argc < 2)
     {
         std::cerr << "usage: panel_composite <output folder>" << std::endl;

@@ -9,6 +9,7 @@
 #include "SkinShapes.h"
 
 #include <juce_core/juce_core.h>
+#include <juce_events/juce_events.h>
 #include <juce_graphics/juce_graphics.h>
 
 #include <atomic>
@@ -242,6 +243,9 @@ std::vector<MemoryBlock> encodePngs (const std::vector<Image>& images)
 //==============================================================================
 int main (int argc, char** argv)
 {
+    // Drawing creates the font cache, which lives until shutdown: let it go before the program ends.
+    const struct Shutdown { ~Shutdown() { DeletedAtShutdown::deleteAll(); } } shutdown;
+
     StringArray args;
 
     for (int i = 1; i < argc; ++i)
