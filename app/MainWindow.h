@@ -49,7 +49,8 @@ class MainWindow : public juce::DocumentWindow,
                    public OverlayPanels::Host,
                    public PanelAnswers::Host,
                    public MenuButtons::Host,
-                   public MenuComponent::ColourPreview
+                   public MenuComponent::ColourPreview,
+                   public BodyHost
 {
 public:
     using PanelKind = ::PanelKind;
@@ -136,7 +137,7 @@ public:
 
     //==============================================================================
     // Editing and the unit: see EditController.
-    bool commitSettingsChange()                     { return editController.commitSettingsChange(); }
+    bool commitSettingsChange() override            { return editController.commitSettingsChange(); }
     void undo()                                     { editController.undo(); }
     void redo()                                     { editController.redo(); }
     bool sendSettingsToDevice (bool forced)         { return editController.sendSettingsToDevice (forced); }
@@ -209,7 +210,7 @@ public:
     EffectBrowser& getEffectBrowser() noexcept      { return effectBrowser; }
     SamplerWindow& getSamplerWindow() noexcept      { return samplerWindow; }
     Body& getBody() noexcept                        { return body; }
-    PointerState& getPointerState() noexcept        { return pointer; }
+    PointerState& getPointerState() noexcept override { return pointer; }
     SettingsHistory& getUndoHistory() noexcept      { return editController.getHistory(); }
     MainView* getMainView() const noexcept          { return mainView; }
     MenuView* getMenuView() const noexcept          { return menuView; }
@@ -260,7 +261,7 @@ private:
     LineBrowser lineBrowser;
     EffectBrowser effectBrowser;
     SamplerWindow samplerWindow;
-    Body body;
+    Body body { *this };
 
     EditController editController { current, lastSent, *this };
     std::unique_ptr<MidiThread> midiLink;

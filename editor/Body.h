@@ -2,16 +2,40 @@
 
 #include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
+#include "editor/BodyHost.h"
+#include "editor/IsolateSection.h"
+#include "editor/PanelBuilder.h"
+#include "editor/PanelControls.h"
+#include "editor/ReleaseSection.h"
+#include "editor/SceneSection.h"
+#include "editor/XPadSection.h"
+#include "widgets/CustomPopupMenu.h"
+#include "widgets/CustomPopupMenuLeft.h"
+#include "widgets/CustomPopupMenuRight.h"
+#include "widgets/PanelHost.h"
+#include "widgets/WideButtonComboLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-/** The main effect panel: the unit's body with its four effect sections.
+#include <array>
+#include <vector>
 
-    For now the panel holds its size, its background (the body in the current body colour) and the
-    navigation state; the sections and their controls are built in later. Until the skin's body
-    images are in, the background is a plain body-sized plate in the body colour.
+class SceneMenuButton;
+
+/** The main effect panel: the unit's body with its four effect sections, ISOLATE FX, SCENE FX,
+    RELEASE FX and X-PAD FX. Each section is a fading section button whose overview shows the current
+    effect's values as read-outs; its edit view holds the combo boxes, switches, sliders and pads
+    bound to the same document values.
+
+    Every control is bound through one table (PanelControls over ControlBindings); an edit stores one
+    value and commits through the host; refreshFromData() re-reads the whole panel from the document
+    without ever writing it. The panel is the host its controls find (PanelHost).
 */
-class Body : public juce::Component
+class Body : public juce::Component,
+             public juce::Button::Listener,
+             public juce::ComboBox::Listener,
+             public juce::KeyListener,
+             public PanelHost
 {
 public:
     static constexpr int panelWidth = 1024, panelHeight = 738;
@@ -21,43 +45,121 @@ public:
         sections' lower edge. */
     static constexpr int centredWidth = backgroundWidth, centredHeight = 585;
 
-    Body();
+    explicit Body (BodyHost& host);
     ~Body() override;
 
-    /** Builds the panel's children over the application's current document; called once by the
-        main window right after construction. */
+    /** Builds the panel's whole tree over the application's current document (called once, right
+        after construction), and gives the panel its size. */
     void createComponents (DeviceSettings& currentDocument);
 
-    /** The body colour changed: the next paint reloads the background. */
+    /** The body colour changed: the next paint loads the background of that colour. */
     void bodyColorChanged (BodyColor color);
     BodyColor getBodyColorIndex() const noexcept        { return bodyColorIndex; }
 
-    /** Re-reads every control from the document after it changed behind the panel. */
+    /** Makes every control agree with the document after it changed behind the panel: each section
+        bound for its current effect (for a lock position, the effect last edited), and the values
+        shown without a binding re-read. Writes nothing and commits nothing; the open section and the
+        current effects stay. */
     void refreshFromData();
 
-    /** Keyboard navigation of the panel; the component is the one that had the focus (may be null). */
-    void navigateBack (juce::Component* focused);
-    void focusNext (juce::Component* focused);
-    void focusPrevious (juce::Component* focused);
-    void activateFocused (juce::Component* focused);
+    /** The sampler window changed a slot's file: the slot names are read again while they show. */
+    void refreshSamplerPanelIfShown();
 
-    void setKeyboardMode (bool on) noexcept             { keyboardMode = on; }
-    bool isKeyboardMode() const noexcept                { return keyboardMode; }
+    //==============================================================================
+    // Section views: what a section's overview shows for one of its effects.
+    void selectIsolateEffect (int effect);
+    SceneMenuButton* selectSceneEffect (int effect);
+    void showSceneEffectControls (int effect);
+    void selectReleaseEffect (int effect);
+    void selectXPadEffect (int effect);
 
+    //==============================================================================
     DeviceSettings* getDocument() const noexcept        { return document; }
     const juce::Image& getBackgroundImage() const       { return background.getImage(); }
+    PanelControls& getControls() noexcept               { return controls; }
+    IsolateSection& getIsolate() noexcept               { return isolate; }
+    SceneSection& getScene() noexcept                   { return scene; }
+    ReleaseSection& getRelease() noexcept               { return release; }
+    XPadSection& getXPad() noexcept                     { return xpad; }
+    AnimImageButton* getSectionButton (PanelSection section) const noexcept;
 
+    //==============================================================================
     void paint (juce::Graphics&) override;
     void resized() override;
+    void mouseMove (const juce::MouseEvent&) override;
+    void mouseDown (const juce::MouseEvent&) override;
+
+    void buttonClicked (juce::Button*) override;
+    void buttonStateChanged (juce::Button*) override;
+    void comboBoxChanged (juce::ComboBox*) override;
+    bool keyPressed (const juce::KeyPress& key, juce::Component* originatingComponent) override;
+    using juce::Component::keyPressed;
+
+    //==============================================================================
+    // PanelHost
+    void navigateBack (juce::Component* focused) override;
+    void focusNext (juce::Component* focused) override;
+    void focusPrevious (juce::Component* focused) override;
+    void focusBeatAbove (juce::Component* beatButton) override;
+    void focusBeatBelow (juce::Component* beatButton) override;
+    void activateFocused (juce::Component* focused) override;
+
+    AnimImageButton* getOpenSectionButton() override;
+    bool isOtherSectionOpen (PanelSection section) override;
+    void updateSectionButtons() override;
+    void sectionButtonStateChanged (AnimImageButton& sectionButton) override;
+
+    bool isKeyboardMode() override                      { return keyboardMode; }
+    void setKeyboardMode (bool on) override             { keyboardMode = on; }
+    int getCurrentEffect (PanelSection section) override;
+    void setCurrentEffect (PanelSection section, int effect) override;
+    bool isBreadcrumbEffectPinned() override;
+
+    bool isAnySliderPopupOpen() override;
+    void closeOtherSliderPopups (juce::Component& popupSlider) override;
+    void raisePopupSlider (juce::Component& popupSlider) override;
+
+    bool commitSettingsChange() override                { return host.commitSettingsChange(); }
+    void placeEffectBrowser() override                  { host.placeEffectBrowser(); }
+    PointerState& getPointerState() override            { return host.getPointerState(); }
 
 private:
-    static juce::Image createBackground (BodyColor color);
+    void createSectionButtons (PanelBuilder& build);
+    void showSectionView (PanelSection section, int effect);
+    void lockClicked (juce::Button& lock);
+    void rollClicked (int choice);
+    std::optional<PanelSection> sectionOf (const AnimImageButton& button) const noexcept;
+    std::optional<PanelSection> effectKeySection (const juce::Button& button) const noexcept;
 
+    // Navigation state (the walk through the panel uses it; the refresh reads the current effects).
     bool keyboardMode = false;
+    int currentSection = -1;
+    int requestedEffect = -1;
+    std::array<int, numPanelSections> editedEffect {};
+    std::array<int, numPanelSections> currentEffect {};
+    int currentDropTarget = 0;
+    int lastBeat = 0;
     bool bodyImageDirty = true;
     BodyColor bodyColorIndex = BodyColor::black;
 
+    BodyHost& host;
+
+    // The combo boxes' popup skins: they outlive every child that uses them (declared first).
+    CustomPopupMenu customPopupMenu;
+    CustomPopupMenuLeft customPopupMenuLeft;
+    CustomPopupMenuRight customPopupMenuRight;
+    WideButtonComboLookAndFeel wideButtonComboLookAndFeel;
+
     juce::ImageComponent background;
+    juce::OwnedArray<juce::Component> children;
+    std::vector<PanelPlacement> placements;
+
+    IsolateSection isolate;
+    SceneSection scene;
+    ReleaseSection release;
+    XPadSection xpad;
+    PanelControls controls;
+
     DeviceSettings* document = nullptr;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Body)

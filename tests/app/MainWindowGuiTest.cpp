@@ -4,6 +4,7 @@
 #include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "app/MenuView.h"
+#include "assets/SkinImages.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "TestEnums.h"
@@ -147,11 +148,21 @@ TEST_F (MainWindowGuiTest, BodyColourFollowsTheModeAndMayBeSetFromTheLinkThread)
     link.join();
     EXPECT_EQ (window->getBody().getBodyColorIndex(), BodyColor::platinum);
 
-    // The body is repainted in the new colour.
+    // The body is repainted in the new colour: the skin's platinum body, lighter than the black one.
     window->getBody().paint (*std::make_unique<juce::Graphics> (juce::Image (juce::Image::ARGB, 4, 4, true)));
     const auto& image = window->getBody().getBackgroundImage();
     ASSERT_TRUE (image.isValid());
-    EXPECT_GT (image.getPixelAt (455, 235).getBrightness(), 0.6f);
+    EXPECT_EQ (image, SkinImages::get (SkinImageSets::body[SkinBodyColour::platinum]));
+
+    const auto meanBrightness = [] (const juce::Image& picture)
+    {
+        float sum = 0.0f;
+        for (int y = 0; y < picture.getHeight(); y += 5)
+            for (int x = 0; x < picture.getWidth(); x += 5)
+                sum += picture.getPixelAt (x, y).getBrightness();
+        return sum;
+    };
+    EXPECT_GT (meanBrightness (image), 1.5f * meanBrightness (SkinImages::get (SkinImageSets::body[SkinBodyColour::black])));
 }
 
 TEST_F (MainWindowGuiTest, KeysAndCommandsReachTheirTargetsFromEveryWindow)
