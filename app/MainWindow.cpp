@@ -350,10 +350,15 @@ void MainWindow::applyBodyColorMode()
 }
 
 //==============================================================================
-void MainWindow::setLanguage (UiLanguage newLanguage) noexcept
+void MainWindow::setLanguage (UiLanguage newLanguage)
 {
+    const auto previous = language;
     language = clampUiLanguage (newLanguage);
     CustomLookAndFeel::setUiLanguage (language);
+
+    // The slot names are drawn in the message language's typeface.
+    if (language != previous)
+        body.refreshFromData();
 }
 
 void MainWindow::takeStoredSettings (const StoredSettings& s)

@@ -124,7 +124,7 @@ public:
 
     UiLanguage getLanguage() const noexcept         { return language; }
     /** The language of messages and of the skin's language-dependent fonts. */
-    void setLanguage (UiLanguage newLanguage) noexcept;
+    void setLanguage (UiLanguage newLanguage);
     void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
 
     bool isDocumentModified() const noexcept        { return editController.isSettingsModified(); }
