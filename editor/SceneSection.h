@@ -77,8 +77,9 @@ struct SceneSection
         last): lit key, the effect's captions, knob scale, read-outs, switches and range slider. */
     void showEffect (PanelControls& controls, int effect);
 
-    /** The read-out of the Sub2 row and the combo box follow the selector; the combo box is bound
-        again and the selector stored (the caller commits). */
+    /** MODULATION (false) or RESONANCE (true) chosen: the selector of the effect the switches show
+        is stored, the switches follow, and the Sub2 combo box is bound again to the value the
+        selector now names (the caller commits). */
     void chooseSelector (PanelControls& controls, bool resonance);
 
     static int boundEffect (int currentEffect, int editedEffect) noexcept;

@@ -17,6 +17,8 @@
 #include "widgets/XPadPad.h"
 #include "widgets/XPadTab.h"
 
+#include <vector>
+
 namespace
 {
 using J = juce::Justification;
