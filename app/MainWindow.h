@@ -49,7 +49,8 @@ class MainWindow : public juce::DocumentWindow,
                    public OverlayPanels::Host,
                    public PanelAnswers::Host,
                    public MenuButtons::Host,
-                   public MenuComponent::ColourPreview
+                   public MenuComponent::ColourPreview,
+                   private LineBrowser::Mirror
 {
 public:
     using PanelKind = ::PanelKind;
@@ -230,6 +231,10 @@ public:
     void showVersion (const juce::String& unitVersionText) override;
 
 private:
+    // LineBrowser::Mirror
+    void mirrorLevel (int level, const juce::String& name) override;
+    void placeBrowserBesideMainWindow() override;
+
     void createMidiLink();
     /** The choices that the panels and the settings file share, without the windows' places. */
     StoredSettings getChoices() const;
