@@ -15,6 +15,7 @@
 #include "app/SyncCommand.h"
 #include "app/WindowStacking.h"
 #include "assets/SkinImages.h"
+#include "editor/BrowserPlacement.h"
 #include "widgets/CustomLookAndFeel.h"
 #include "widgets/WidgetFocus.h"
 
@@ -85,6 +86,7 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
 
     menuView->addPanel (&menuButtons, 0);
     menuView->addPanel (&lineBrowser, 0);
+    lineBrowser.setMirror (this);
 
     // Every shortcut and command works from all three windows; a closed tool window hands the front
     // to the other one or to this window.
@@ -586,8 +588,21 @@ void MainWindow::setSyncOn (bool shouldBeOn)
 
 void MainWindow::placeEffectBrowser()
 {
-    if (effectBrowser.isVisible() && effectBrowser.getBounds().intersects (getBounds()))
-        effectBrowser.setBounds (ContentLayout::effectBrowserBesideRightEdge (getBounds(), effectBrowser.getBounds()));
+    // A hidden section step names no section, whatever text it kept.
+    const auto sectionStep = lineBrowser.isStepVisible (LineBrowser::sectionStep) ? lineBrowser.getStepText (LineBrowser::sectionStep)
+                                                                                  : juce::String();
+    // The sampler window shows no path of its own on the breadcrumb yet, so it never holds it.
+    placeBesideMainWindow (effectBrowser, *this, sectionStep, false);
+}
+
+void MainWindow::mirrorLevel (int level, const juce::String& name)
+{
+    effectBrowser.selectItem (level, name);
+}
+
+void MainWindow::placeBrowserBesideMainWindow()
+{
+    placeEffectBrowser();
 }
 
 void MainWindow::rebuildSamplerFiles()

@@ -50,7 +50,8 @@ class MainWindow : public juce::DocumentWindow,
                    public PanelAnswers::Host,
                    public MenuButtons::Host,
                    public MenuComponent::ColourPreview,
-                   public BodyHost
+                   public BodyHost,
+                   private LineBrowser::Mirror
 {
 public:
     using PanelKind = ::PanelKind;
@@ -231,6 +232,10 @@ public:
     void showVersion (const juce::String& unitVersionText) override;
 
 private:
+    // LineBrowser::Mirror
+    void mirrorLevel (int level, const juce::String& name) override;
+    void placeBrowserBesideMainWindow() override;
+
     void createMidiLink();
     /** The choices that the panels and the settings file share, without the windows' places. */
     StoredSettings getChoices() const;

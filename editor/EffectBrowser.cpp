@@ -3,12 +3,21 @@
 EffectBrowser::EffectBrowser()
     : ToolWindow ("Effect Browser", titleBarHeight)
 {
-    tree.setSize (treeWidth, treeHeight);
-    setContentNonOwned (&tree, true);
+    setLookAndFeel (&lookAndFeel);
+    treeView.setSize (treeWidth, treeHeight);
+    setContentNonOwned (&treeView, true);
     setSize (windowWidth, windowHeight);
 }
 
 EffectBrowser::~EffectBrowser()
 {
     clearContentComponent();
+    setLookAndFeel (nullptr);
+}
+
+void EffectBrowser::focusGained (FocusChangeType)
+{
+    // The window itself has nothing to type into: the keys belong to the tree.
+    if (treeView.isShowing())
+        treeView.grabKeyboardFocus();
 }
