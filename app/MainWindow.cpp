@@ -96,6 +96,9 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
 
     effectBrowser.setStacking (this, { &samplerWindow });
     samplerWindow.setStacking (this, { &effectBrowser });
+    samplerWindow.setHost (&samplerLink);
+    samplerWindow.setBreadcrumb (&samplerLink);
+    samplerWindow.setPanel (&samplerLink);
 
     createMidiLink();
     applyBodyColorMode();
@@ -587,7 +590,7 @@ void MainWindow::placeEffectBrowser()
 
 void MainWindow::rebuildSamplerFiles()
 {
-    samplerWindow.createTemporaryFiles (samplerWindow.isVisible());
+    samplerWindow.refreshAfterUndoRedo();
 }
 
 void MainWindow::showVersion (const juce::String& unitVersionText)
