@@ -159,6 +159,13 @@ TEST_F (SampleComponentGuiTest, TheEditorsKeysWalkItsRingAndStepItsValues)
     EXPECT_EQ (editor().getRangeSlider().getMinValue(), 10.0);
     EXPECT_TRUE (editor().getStartPlusButton().hasKeyboardFocus (false));
 
+    // A file dropped on the editor takes the chooser's place.
+    const auto other = source ("other.wav", 3.0);
+    dropFilesAt (editor(), { 240, 350 }, { other.getFullPathName() });
+    EXPECT_EQ (editor().getModel().getPath(), other.getFullPathName());
+    EXPECT_EQ (editor().getEndLabel().getText(), "0:03.000");
+    EXPECT_TRUE (slotPathIsEmpty (slot (1)));
+
     // Escape is CANCEL: nothing of it reaches the slot.
     xdotool ({ "key", "Escape" });
     EXPECT_EQ (window->getEditor(), nullptr);

@@ -154,14 +154,20 @@ protected:
     const SamplerSlot& slot (int index) const   { return samplerSlot (host->document, index); }
     int undoPosition()                          { return host->editor.getHistory().getPosition(); }
 
-    /** Files dropped on the window at a tile's centre, the way the desktop's drop reaches it. */
+    /** Files dropped on the window over a tile's face, the way the desktop's drop reaches it. */
     void dropFilesOn (int tileIndex, const juce::StringArray& files)
+    {
+        dropFilesAt (tile (tileIndex), tile (tileIndex).getLocalBounds().getCentre().withY (30), files);
+    }
+
+    /** Files dropped on the window at a place of one of its components. */
+    void dropFilesAt (juce::Component& component, juce::Point<int> local, const juce::StringArray& files)
     {
         auto* peer = window->getPeer();
         ASSERT_NE (peer, nullptr);
         juce::ComponentPeer::DragInfo info;
         info.files = files;
-        info.position = window->getLocalPoint (&tile (tileIndex), tile (tileIndex).getLocalBounds().getCentre().withY (30));
+        info.position = window->getLocalPoint (&component, local);
         // As the desktop does: a drop where a target accepts the files, else the drag just leaves.
         if (peer->handleDragMove (info))
             peer->handleDragDrop (info);

@@ -104,9 +104,16 @@ TEST_F (SamplerWindowGuiTest, UndoAndRedoOfASamplerEditRebuildTheTilesFile)
     EXPECT_FALSE (quietFile.exists()) << "a replaced file goes";
     EXPECT_EQ (undoPosition(), start + 2);
 
+    // An editor open on the slot opens again on what undo restored.
+    ASSERT_TRUE (window->openSlot (0));
+    ASSERT_EQ (window->getEditor()->getModel().getPath(), loud.getFullPathName());
     host->editor.undo();
     EXPECT_EQ (getSlotPath (slot (0)), quiet.getFullPathName());
     EXPECT_EQ (window->getTiles().getFileNameText (0), "quiet.wav");
+    ASSERT_NE (window->getEditor(), nullptr);
+    EXPECT_EQ (window->getEditor()->getSlotIndex(), 0);
+    EXPECT_EQ (window->getEditor()->getModel().getPath(), quiet.getFullPathName());
+    window->removeEditor();
     const auto rebuilt = window->getTemporaryFile (0);
     ASSERT_TRUE (rebuilt.existsAsFile());
     EXPECT_FALSE (loudFile.exists());
@@ -310,4 +317,34 @@ TEST_F (SamplerWindowGuiTest, TheWindowSavesTheBreadcrumbShowsItsPathAndPutsItBa
     EXPECT_EQ (std::count (calls.begin(), calls.end(), juce::String ("save")), 0);
     window->closeButtonPressed();
     EXPECT_EQ (host->returnsToXPad, 1);
+}
+
+TEST_F (SamplerWindowGuiTest, TilesShowTheCurrentTheFullAndThePressedInTheirFaces)
+{
+    const auto longOne = source ("long.wav", 9.0);
+    setSlotPath (samplerSlot (host->document, 4), longOne.getFullPathName());
+    setSlotPath (samplerSlot (host->document, 5), longOne.getFullPathName());
+    showWindow();
+    window->setCurrentSlot (1);
+
+    // A spot of the face without text.
+    const auto face = [&] (int index) { return tile (index).createComponentSnapshot ({ 120, 60, 1, 1 }).getPixelAt (0, 0); };
+    EXPECT_EQ (face (1), juce::Colour (48, 54, 72)) << "current";
+    EXPECT_EQ (face (2), juce::Colour (32, 32, 40));
+    EXPECT_LT (face (6).getBrightness(), face (2).getBrightness()) << "the full bank's empty tile is dimmed";
+
+    // Pressing a tile darkens it until the button comes up; the DELETE tile cannot be pressed.
+    xdotool (moveTo (tile (2), { 60, 30 }) + juce::StringArray { "mousedown", "1" });
+    EXPECT_TRUE (tile (2).isPressed());
+    EXPECT_LT (face (2).getBrightness(), juce::Colour (32, 32, 40).getBrightness());
+    xdotool ({ "mouseup", "1" });
+    EXPECT_FALSE (tile (2).isPressed());
+    EXPECT_EQ (face (2), juce::Colour (48, 54, 72)) << "the pointer made it current";
+    xdotool (moveTo (tile (SamplerTiles::deleteTile), { 60, 30 }) + juce::StringArray { "mousedown", "1", "mouseup", "1" });
+    EXPECT_FALSE (tile (SamplerTiles::deleteTile).isPressed());
+    EXPECT_EQ (window->getCurrentSlot(), 2) << "the DELETE tile is never current";
+
+    // With an editor open the current tile shows plain.
+    ASSERT_TRUE (window->openSlot (0));
+    EXPECT_EQ (face (2), juce::Colour (32, 32, 40));
 }
