@@ -60,9 +60,9 @@ SampleComponent::SampleComponent (SamplerWindow& owner, std::unique_ptr<SlotEdit
     filePath.setFont (LanguageTypefaces::fontFor (CustomLookAndFeel::getUiLanguage(), 13.0f));
     filePath.setIndents (2, 1);
 
-    gainKnob.setImages (SkinImages::get (SkinImageId::sampleGainBase), SkinImages::get (SkinImageId::sampleGainBaseFocused),
-                        SkinImages::get (SkinImageId::sampleGainPointer), SkinImages::get (SkinImageId::sampleGainOverlay),
-                        SkinImages::get (SkinImageId::sampleGainTop));
+    gainKnob.setImages (SkinImages::get (SkinImageId::rotaryBase), SkinImages::get (SkinImageId::rotaryBaseFocused),
+                        SkinImages::get (SkinImageId::rotaryPointer), SkinImages::get (SkinImageId::rotaryOverlay),
+                        SkinImages::get (SkinImageId::rotaryTop));
     gainKnob.setRange (0.0, 255.0, 1.0);
     gainKnob.setRotaryParameters (1.25f * pi, 2.75f * pi, true);
     gainKnob.setDoubleClickReturnValue (true, SlotEditorModel::unityGainIndex);
@@ -138,7 +138,7 @@ void SampleComponent::placeControls()
     place (rangeSlider, 160, 263, 266, 18);
     place (lengthLabel, 172, 285, 125, 15);
 
-    const auto knob = SkinImages::get (SkinImageId::sampleGainBase);
+    const auto knob = SkinImages::get (SkinImageId::rotaryBase);
     place (gainKnob, gainKnobX, gainKnobY, knob.getWidth(), knob.getHeight());
     place (okButton, 280, 319, SampleMenuComponentButton::buttonWidth, SampleMenuComponentButton::buttonHeight);
     place (cancelButton, 360, 319, SampleMenuComponentButton::buttonWidth, SampleMenuComponentButton::buttonHeight);

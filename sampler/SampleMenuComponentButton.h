@@ -1,18 +1,18 @@
 #pragma once
 
-#include "sampler/SampleImageButton.h"
+#include "widgets/MenuComponentButton.h"
 
-/** The slot editor's OK and CANCEL: drawn like the buttons of the menu panels and alerts, the
-    caption over the panel-button face. They report to the sampler window. */
-class SampleMenuComponentButton : public SampleImageButton
+/** The slot editor's OK and CANCEL: the menu panels' button, reporting to the sampler window, with
+    every key going to the editor's key handling. */
+class SampleMenuComponentButton : public MenuComponentButton
 {
 public:
-    static constexpr int buttonWidth = 84, buttonHeight = 28;
+    static constexpr int buttonWidth = width, buttonHeight = height;
 
     explicit SampleMenuComponentButton (const juce::String& caption);
     ~SampleMenuComponentButton() override;
 
-    void paintButton (juce::Graphics& g, bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
+    bool keyPressed (const juce::KeyPress& key) override;
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SampleMenuComponentButton)
