@@ -98,6 +98,9 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
 
     effectBrowser.setStacking (this, { &samplerWindow });
     samplerWindow.setStacking (this, { &effectBrowser });
+    samplerWindow.setHost (&samplerLink);
+    samplerWindow.setBreadcrumb (&samplerLink);
+    samplerWindow.setPanel (&samplerLink);
 
     createMidiLink();
     applyBodyColorMode();
@@ -607,7 +610,7 @@ void MainWindow::placeBrowserBesideMainWindow()
 
 void MainWindow::rebuildSamplerFiles()
 {
-    samplerWindow.createTemporaryFiles (samplerWindow.isVisible());
+    samplerWindow.refreshAfterUndoRedo();
 }
 
 void MainWindow::showVersion (const juce::String& unitVersionText)

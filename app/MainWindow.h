@@ -11,6 +11,7 @@
 #include "app/PanelAnswers.h"
 #include "widgets/PointerState.h"
 #include "app/ProgramStarter.h"
+#include "app/SamplerLink.h"
 #include "app/SettingsStore.h"
 #include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
@@ -127,6 +128,7 @@ public:
     /** The language of messages and of the skin's language-dependent fonts. */
     void setLanguage (UiLanguage newLanguage);
     void setLastWavFilePath (const juce::String& path) { lastWavFilePath = path; }
+    const juce::String& getLastWavFilePath() const noexcept     { return lastWavFilePath; }
 
     bool isDocumentModified() const noexcept        { return editController.isSettingsModified(); }
     void setDocumentModified (bool modified) noexcept { editController.setSettingsModified (modified); }
@@ -173,6 +175,7 @@ public:
     void setFileChoosers (std::unique_ptr<FileChoosers> choosers);
     void setProgramStarter (std::unique_ptr<ProgramStarter> starter);
 
+    FileChoosers& getFileChoosers() noexcept                    { return *fileChoosers; }
     const juce::String& getLastFilePath() const noexcept        { return lastFilePath; }
     const juce::String& getLastMirocratePath() const noexcept   { return lastMirocratePath; }
 
@@ -211,6 +214,7 @@ public:
     EffectBrowser& getEffectBrowser() noexcept      { return effectBrowser; }
     SamplerWindow& getSamplerWindow() noexcept      { return samplerWindow; }
     Body& getBody() noexcept                        { return body; }
+    DeviceSettings& getCurrentDocument() noexcept   { return current; }
     PointerState& getPointerState() noexcept override { return pointer; }
     SettingsHistory& getUndoHistory() noexcept      { return editController.getHistory(); }
     MainView* getMainView() const noexcept          { return mainView; }
@@ -265,6 +269,7 @@ private:
     MenuButtons menuButtons { *this };
     LineBrowser lineBrowser;
     EffectBrowser effectBrowser;
+    SamplerLink samplerLink { *this };      // before the sampler window, which uses it until it goes
     SamplerWindow samplerWindow;
     Body body { *this };
 

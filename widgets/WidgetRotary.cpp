@@ -27,6 +27,11 @@ void WidgetRotary::setImages (const juce::Image& base, const juce::Image& baseFo
     repaint();
 }
 
+bool WidgetRotary::keyPressed (const juce::KeyPress&)
+{
+    return false;
+}
+
 void WidgetRotary::mouseMove (const juce::MouseEvent& e)
 {
     juce::Slider::mouseMove (e);

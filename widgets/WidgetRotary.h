@@ -6,7 +6,7 @@
     the top turn with the value about the centre of the knob. Any layer may be left out.
 
     The knob owns its look-and-feel and drops it before the look-and-feel goes. Keys are left to
-    the owner (a key listener sees them first).
+    the owner: none turns the knob by itself (the framework's slider would take the arrows).
 */
 class WidgetRotary : public juce::Slider
 {
@@ -26,6 +26,9 @@ public:
     const juce::Image& getTopImage() const noexcept             { return topImage; }
 
     WidgetRotaryLookAndFeel& getKnobLookAndFeel() noexcept      { return knobLookAndFeel; }
+
+    /** Every key goes on to the knob's key listeners and its parents. */
+    bool keyPressed (const juce::KeyPress& key) override;
 
     /** Focus follows the mouse. */
     void mouseMove (const juce::MouseEvent& e) override;
