@@ -1,5 +1,7 @@
 #include "app/CardDrives.h"
 
+#include <algorithm>
+
 namespace CardDrives
 {
 int itemFor (const std::vector<CardDrive>& drives, const juce::File& remembered)
@@ -17,6 +19,12 @@ int itemFor (const std::vector<CardDrive>& drives, const juce::File& remembered)
 juce::File mountPointOf (const std::vector<CardDrive>& drives, int item)
 {
     return juce::isPositiveAndBelow (item, (int) drives.size()) ? drives[(size_t) item].mountPoint : juce::File();
+}
+
+bool isListed (const std::vector<CardDrive>& drives, const juce::File& mountPoint)
+{
+    return mountPoint != juce::File()
+        && std::any_of (drives.begin(), drives.end(), [&] (const CardDrive& d) { return d.mountPoint == mountPoint; });
 }
 
 std::vector<CardDrive> listSystemDrives()

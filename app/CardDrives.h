@@ -24,6 +24,9 @@ namespace CardDrives
     /** The mount point of an item; File() for an item outside the list. */
     juce::File mountPointOf (const std::vector<CardDrive>& drives, int item);
 
+    /** Whether a drive of the list is mounted at mountPoint. */
+    bool isListed (const std::vector<CardDrive>& drives, const juce::File& mountPoint);
+
     /** The removable drives of this system (findRemovableDrives). */
     std::vector<CardDrive> listSystemDrives();
 }

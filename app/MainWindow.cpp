@@ -532,17 +532,52 @@ void MainWindow::hidePanel (juce::Component& panel)
 void MainWindow::setCardDriveLister (CardDriveLister lister)
 {
     cardDriveLister = std::move (lister);
+    cardDriveCheck = [lister = cardDriveLister] (const juce::File& mountPoint)
+    {
+        return lister != nullptr && CardDrives::isListed (lister(), mountPoint);
+    };
+}
+
+void MainWindow::setCardVolume (std::unique_ptr<CardVolume> volume)
+{
+    if (volume != nullptr)
+        cardVolume = std::move (volume);
+}
+
+CardCommands MainWindow::cardCommands()
+{
+    return { current, editController, samplerModified, *this };
 }
 
 void MainWindow::exportToCard()
 {
-    // The card transfer is not part of the program yet: the Export panel's OK stores its choices
-    // and closes, and nothing is written.
+    cardCommands().exportToCard (cardDrive, { exportEffects, exportSamples });
 }
 
 void MainWindow::importFromCard()
 {
-    // As exportToCard: nothing is read until the card transfer is part of the program.
+    cardCommands().importFromCard (cardDrive, { importEffects, importSamples });
+}
+
+bool MainWindow::isCardDriveMounted (const juce::File& mountPoint)
+{
+    return cardDriveCheck (mountPoint);
+}
+
+void MainWindow::prepareSamplerFiles()
+{
+    samplerWindow.createTemporaryFiles (false);
+}
+
+CardTransfer::Result MainWindow::runCardTransfer (const CardCommands::Job& job)
+{
+    MainProgressWindow progress (this, job.mode, job.title(), job.cardRoot, job.options, job.document,
+                                 job.preparedFiles, *cardVolume);
+
+    // The worker always ends on its own (a cancel waits for the file being written), so its result
+    // is whole whether or not the user pressed Cancel.
+    progress.runThread();
+    return progress.takeResult();
 }
 
 //==============================================================================

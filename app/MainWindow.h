@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CardCommands.h"
 #include "app/CardDrives.h"
 #include "app/CustomAlertWindow.h"
 #include "app/DocumentCommands.h"
@@ -52,6 +53,7 @@ class MainWindow : public juce::DocumentWindow,
                    public MenuButtons::Host,
                    public MenuComponent::ColourPreview,
                    public BodyHost,
+                   public CardCommands::Host,
                    private LineBrowser::Mirror
 {
 public:
@@ -182,8 +184,12 @@ public:
     /** The Export, Import and Settings panels. */
     OverlayPanels& getOverlayPanels() noexcept      { return overlayPanels; }
 
-    /** Where the Export and Import panels get the drives they offer (tests give drives of their own). */
+    /** Where the Export and Import panels get the drives they offer (tests give drives of their own);
+        a drive counts as mounted while the lister still lists it. */
     void setCardDriveLister (CardDriveLister lister);
+
+    /** The volume the card transfer asks for free space and flushes (tests put in their own). */
+    void setCardVolume (std::unique_ptr<CardVolume> volume);
 
     /** The card drive chosen last in the Export or Import panel (its mount point), File() for none. */
     const juce::File& getCardDrive() const noexcept     { return cardDrive; }
@@ -191,6 +197,11 @@ public:
     /** The Export and Import panels' OK: copies to or from the card in the chosen drive. */
     void exportToCard() override;
     void importFromCard() override;
+
+    // CardCommands::Host
+    bool isCardDriveMounted (const juce::File& mountPoint) override;
+    void prepareSamplerFiles() override;
+    CardTransfer::Result runCardTransfer (const CardCommands::Job& job) override;
 
     // PanelAnswers::Host
     void takePanelValues (PanelKind kind, const PanelValues& values) override;
@@ -244,6 +255,7 @@ private:
     /** The choices that the panels and the settings file share, without the windows' places. */
     StoredSettings getChoices() const;
     DocumentCommands documentCommands();
+    CardCommands cardCommands();
     bool effectPanelHasTheKeyboard (juce::Component* focused) const;
 
     DeviceSettings& current;
@@ -278,6 +290,8 @@ private:
     OverlayPanels overlayPanels { *this };
     PanelAnswers panelAnswers { overlayPanels, *this };
     CardDriveLister cardDriveLister { CardDrives::listSystemDrives };
+    std::function<bool (const juce::File&)> cardDriveCheck { [] (const juce::File& f) { return isRemovableDriveMounted (f); } };
+    std::unique_ptr<CardVolume> cardVolume { std::make_unique<SystemCardVolume>() };
     juce::File cardDrive;           // the Export and Import panels' drive, by its mount point
     std::unique_ptr<FileChoosers> fileChoosers;
     std::unique_ptr<ProgramStarter> programStarter;

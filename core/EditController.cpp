@@ -94,18 +94,23 @@ int EditController::replyWaitMs() const
     return link != nullptr ? link->getTimings().replyMs : 0;
 }
 
+void EditController::checkSettingSelector()
+{
+    if (link == nullptr)
+        return;
+
+    // An answer from an earlier query must not speak for this one.
+    link->clearSelectorByte();
+    if (link->sendSysEx (SysExCommand::selectorQuery))
+        juce::Thread::sleep (replyWaitMs());
+
+    if (link->getSelectorByte() == MidiThread::selectorAtDefault)
+        host.showAlert (UserMessage::selectorAtDefault, AlertKind::warning);
+}
+
 void EditController::syncWithDevice()
 {
-    if (link != nullptr)
-    {
-        // An answer from an earlier query must not speak for this one.
-        link->clearSelectorByte();
-        if (link->sendSysEx (SysExCommand::selectorQuery))
-            juce::Thread::sleep (replyWaitMs());
-
-        if (link->getSelectorByte() == MidiThread::selectorAtDefault)
-            host.showAlert (UserMessage::selectorAtDefault, AlertKind::warning);
-    }
+    checkSettingSelector();
 
     if (sendSettingsToDevice (true))
         lastSent = current;

@@ -60,6 +60,11 @@ public:
     /** Sync was switched on: warn when the unit's SETTING selector stands at DEFAULT, then send all. */
     void syncWithDevice();
 
+    /** Asks the unit where its SETTING selector stands and warns when it is at DEFAULT: there the
+        unit plays its defaults, not the settings the user is about to give it. Waits for the reply
+        on the calling thread; says nothing when no unit answers. */
+    void checkSettingSelector();
+
     /** Fetches the unit's settings into the current document (the sampler slots stay ours). */
     void updateSetting();
 

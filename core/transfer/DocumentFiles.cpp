@@ -2,23 +2,11 @@
 
 #include "core/DocumentXml.h"
 #include "core/FileChecks.h"
+#include "core/transfer/FileReplace.h"
 #include "sampler/files/SampleWavInfo.h"
 
 namespace
 {
-/** Replaces target through a sibling temporary file, so a failed write never leaves the user with
-    neither the old file nor the new one. */
-bool replaceAtomically (const juce::File& target, const void* data, size_t numBytes)
-{
-    juce::TemporaryFile temp (target, juce::TemporaryFile::useHiddenFile);
-    return temp.getFile().replaceWithData (data, numBytes) && temp.overwriteTargetFileWithTemporary();
-}
-
-bool copyAtomically (const juce::File& source, const juce::File& target)
-{
-    juce::TemporaryFile temp (target, juce::TemporaryFile::useHiddenFile);
-    return source.copyFileTo (temp.getFile()) && temp.overwriteTargetFileWithTemporary();
-}
 
 bool writeSampleFiles (const DeviceSettings& document, const juce::File& documentFile, DocumentFileHost& host)
 {
@@ -38,7 +26,7 @@ bool writeSampleFiles (const DeviceSettings& document, const juce::File& documen
 
             if (temporary != juce::File() && FileChecks::isRegularFile (temporary))
             {
-                allWritten = copyAtomically (temporary, target) && allWritten;
+                allWritten = FileReplace::replaceWithCopyOf (target, temporary) && allWritten;
             }
             else if (slotPathIsEmpty (samplerSlot (document, index)))
             {
@@ -73,7 +61,9 @@ juce::File sampleFolderFor (const juce::File& documentFile)
 bool saveSettingsFile (const DeviceSettings& document, const juce::File& file, DocumentFileHost& host)
 {
     const auto text = createSettingsText (document, document, {});
-    bool saved = file != juce::File() && replaceAtomically (file, text.toRawUTF8(), text.getNumBytesAsUTF8());
+    // A failed or partial write (a full disk among them) leaves the old file and is reported, never a
+    // torn file with "Saving completed.".
+    bool saved = file != juce::File() && FileReplace::replaceWithData (file, text.toRawUTF8(), text.getNumBytesAsUTF8());
 
     if (saved)
     {

@@ -6,11 +6,14 @@
 #include "app/MainWindow.h"
 #include "app/MenuView.h"
 #include "app/MessageTexts.h"
+#include "core/transfer/CardTransfer.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "TestEnums.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace
 {
@@ -44,6 +47,61 @@ private:
     juce::String key;
     juce::Component::SafePointer<CustomAlertWindow> answered;
     std::unique_ptr<juce::ChildProcess> xdotool;
+};
+
+/** The card's real volume, except that the flush waits until the test lets it go (never for ever):
+    the progress window stays up while it is looked at. */
+struct HeldVolume : SystemCardVolume
+{
+    std::atomic<bool> released { false }, flushing { false };
+
+    bool flush (const juce::File& folder) override
+    {
+        flushing = true;
+        for (int i = 0; i < 2000 && ! released; ++i)
+            juce::Thread::sleep (5);
+        return SystemCardVolume::flush (folder);
+    }
+};
+
+/** Once the progress window has been up a while, photographs the main window's part of the screen
+    with it, then lets the held worker finish. */
+class ProgressShot : private juce::Timer
+{
+public:
+    ProgressShot (juce::Component& w, HeldVolume& v, juce::File file) : window (w), volume (v), png (std::move (file))
+    {
+        startTimer (20);
+    }
+
+    ~ProgressShot() override { stopTimer(); volume.released = true; }
+
+    juce::String title;
+    juce::Rectangle<int> windowArea, barArea;      // on the screen
+    juce::Image image;
+
+private:
+    void timerCallback() override
+    {
+        auto* progress = dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0));
+        if (progress == nullptr || ! progress->isShowing() || ! volume.flushing || ++ticks < 15)
+            return;
+
+        stopTimer();
+        title = progress->getName();
+        windowArea = progress->getScreenBounds();
+        for (auto* child : progress->getChildren())
+            if (dynamic_cast<juce::ProgressBar*> (child) != nullptr)
+                barArea = child->getScreenBounds();
+
+        image = screenshot (window.getScreenBounds(), png);
+        volume.released = true;
+    }
+
+    juce::Component& window;
+    HeldVolume& volume;
+    juce::File png;
+    int ticks = 0;
 };
 
 class PanelsGuiTest : public ::testing::Test
@@ -190,9 +248,14 @@ TEST_F (PanelsGuiTest, TheDriveListDecidesOkAndWhichDriveIsShown)
     EXPECT_EQ (combo->getText(), "CARD_B");
     type ("Tab");
     EXPECT_EQ (focused(), &panel (exportPanel)->getOkButton());
-    type ("Return");
+    {
+        AlertKeyAnswer answer (*window, "Return");
+        type ("Return");
+        EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
+    }
     EXPECT_EQ (panel (exportPanel), nullptr) << "effect parameters were ticked: OK went through";
     EXPECT_EQ (window->getCardDrive(), cards[1].mountPoint);
+    EXPECT_TRUE (CardTransfer::documentFileFor (cards[1].mountPoint).existsAsFile()) << "to the drive shown";
 
     // The same drive is shown again while it is there, in either panel.
     type ("F3");
@@ -203,7 +266,11 @@ TEST_F (PanelsGuiTest, TheDriveListDecidesOkAndWhichDriveIsShown)
     drivesPresent = { cards[0] };
     type ("F4");
     EXPECT_EQ (panel (exportPanel)->getComboBox (1)->getText(), "CARD_A");
-    clickOn (panel (exportPanel)->getOkButton());
+    {
+        AlertKeyAnswer answer (*window, "Return");
+        clickOn (panel (exportPanel)->getOkButton());
+        EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
+    }
     EXPECT_EQ (window->getCardDrive(), cards[0].mountPoint);
 
     // No drive at all: OK is disabled and the keys pass it by, both ways.
@@ -300,8 +367,14 @@ TEST_F (PanelsGuiTest, ExportWithNothingTickedWarnsAndStays)
     // Ticking sample data with the mouse and pressing OK goes through.
     clickOn (*open->getCheckBox (2));
     EXPECT_TRUE (open->getCheckBox (2)->getToggleState());
-    clickOn (open->getOkButton());
+    {
+        AlertKeyAnswer answer (*window, "Return");
+        clickOn (open->getOkButton());
+        EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
+    }
     EXPECT_EQ (panel (exportPanel), nullptr);
+    EXPECT_FALSE (CardTransfer::documentFileFor (cards[0].mountPoint).exists()) << "sample data only";
+    EXPECT_TRUE (CardTransfer::sampleFileFor (cards[0].mountPoint, 1, 1).getParentDirectory().isDirectory());
     const auto stored = window->getSettingsToStore();
     EXPECT_FALSE (stored.exportEffects);
     EXPECT_TRUE (stored.exportSamples);
@@ -365,4 +438,55 @@ TEST_F (PanelsGuiTest, ScreenshotsOfTheThreePanels)
 
         type ("Escape");
     }
+}
+
+TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheCard)
+{
+    drivesPresent = { cards[0] };
+    const auto card = cards[0].mountPoint;
+    const auto stale = CardTransfer::sampleFileFor (card, 1, 3);     // a slot emptied since the last export
+    ASSERT_TRUE (stale.getParentDirectory().createDirectory());
+    ASSERT_TRUE (stale.replaceWithText ("old sample"));
+    current->isolateLock = 1;
+    window->setDocumentModified (true);
+    window->setSamplerModified (true);
+
+    auto volume = std::make_unique<HeldVolume>();
+    auto& held = *volume;
+    window->setCardVolume (std::move (volume));
+
+    // Effect parameters are ticked; Tab and Space tick sample data too.
+    type ("F4 Tab space");
+    auto* open = panel (exportPanel);
+    ASSERT_NE (open, nullptr);
+    ASSERT_TRUE (open->getCheckBox (1)->getToggleState());
+    ASSERT_TRUE (open->getCheckBox (2)->getToggleState());
+
+    const auto png = juce::File (TESSALIN_BUILD_DIR).getChildFile ("card-export-from-panel.png");
+    {
+        ProgressShot shot (*window, held, png);
+        AlertKeyAnswer answer (*window, "Return");
+        clickOn (open->getOkButton());
+
+        EXPECT_EQ (shot.title, "Exporting...");
+        EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed.")) << "after the progress window";
+        ASSERT_TRUE (shot.image.isValid());
+        EXPECT_TRUE (window->getScreenBounds().contains (shot.windowArea)) << "over the main window";
+
+        // The bar is drawn nearly to its end by then (every slot done, the flush held).
+        const auto bar = shot.barArea - window->getScreenPosition();
+        ASSERT_FALSE (bar.isEmpty());
+        const auto empty = shot.image.getPixelAt (bar.getRight() - 2, bar.getY() + 1);
+        int drawn = 0;
+        for (int x = bar.getX(); x < bar.getRight(); ++x)
+            drawn += shot.image.getPixelAt (x, bar.getCentreY()) != empty ? 1 : 0;
+        EXPECT_GT (drawn, bar.getWidth() * 3 / 4);
+    }
+
+    EXPECT_EQ (panel (exportPanel), nullptr);
+    EXPECT_EQ (CardTransfer::documentFileFor (card).loadFileAsString(), CardTransfer::cardDocumentText (*current));
+    EXPECT_TRUE (CardTransfer::sampleFileFor (card, 1, 1).getParentDirectory().isDirectory());
+    EXPECT_FALSE (stale.exists());
+    EXPECT_FALSE (window->isDocumentModified());
+    EXPECT_FALSE (window->isSamplerModified());
 }

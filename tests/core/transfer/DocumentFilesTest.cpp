@@ -5,9 +5,13 @@
 #include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <gtest/gtest.h>
+#include <csignal>
 #include <cstring>
 #include <map>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -254,4 +258,38 @@ TEST_F (DocumentFilesTest, SamplesWithoutADocumentAreOnlyLookedForWhereStored)
     EXPECT_EQ (getSlotPath (samplerSlot (*document, 4)), there.getFullPathName());
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 6)));
     EXPECT_TRUE (slotPathIsEmpty (samplerSlot (*document, 7)));
+}
+
+TEST_F (DocumentFilesTest, ASampleCutShortByAFullDiskFailsTheSaveAndKeepsTheOldFile)
+{
+    // The last piece of a copy is the one a buffered stream writes only when it closes: the disk
+    // fills up right there, well past everything written before it.
+    constexpr int sampleBytes = 120000, diskLimit = 117000;
+    juce::MemoryBlock sample ((size_t) sampleBytes);
+    juce::Random (25).fillBitsRandomly (sample.getData(), sample.getSize());
+    host.temporaryFiles[0] = folder.getChildFile ("prepared");
+    ASSERT_TRUE (host.temporaryFiles[0].replaceWithData (sample.getData(), sample.getSize()));
+    setSlotPath (samplerSlot (*document, 0), "/src/long.wav");
+    const auto older = makeFile ("set/Sampler11.wav", "the sample saved last time");
+    ASSERT_LT (createSettingsText (*document, *document, {}).getNumBytesAsUTF8(), (size_t) diskLimit);
+
+    const auto child = fork();
+    ASSERT_GE (child, 0);
+    if (child == 0)
+    {
+        std::signal (SIGXFSZ, SIG_IGN);
+        const rlimit limit { diskLimit, diskLimit };
+        setrlimit (RLIMIT_FSIZE, &limit);
+        const bool saved = DocumentFiles::saveSettingsFile (*document, folder.getChildFile ("set.RSD"), host);
+        _exit (! saved && host.lastMessage() == UserMessage::savingFailed ? 0 : 1);
+    }
+
+    int status = 0;
+    ASSERT_EQ (waitpid (child, &status, 0), child);
+    EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 0) << "the save must report the failure";
+    EXPECT_EQ (older.loadFileAsString(), "the sample saved last time");
+    EXPECT_EQ (older.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories
+                                                                | juce::File::ignoreHiddenFiles, "*"), 1)
+        << "nothing left beside it";
+    EXPECT_EQ (older.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
 }
