@@ -86,19 +86,21 @@ void Body::createComponents (DeviceSettings& currentDocument)
 
 void Body::createSectionButtons (PanelBuilder& build)
 {
-    // Bottom to top: the overlays lie under the section buttons until they open.
+    // Bottom to top: the overlays lie under the section buttons until they open. An open section
+    // takes the mouse round all of its controls (the others are hidden then); an overlay is never
+    // shown beside another section, so one mask serves it throughout.
     isolate.isolatePanel = build.section (this, {}, { 11, 97, 630, 350 }, SkinImageSets::isolatePanel,
-                                          SkinImageId::isolatePanelMask, Start::faded);
+                                          SkinImageId::isolatePanelMask, SkinImageId::isolatePanelMask, Start::faded);
     isolate.isolateButton = build.section (this, "ISOLATE FX", { 11, 97, 630, 260 }, SkinImageSets::isolateSection,
-                                           SkinImageId::isolateSectionMask, Start::shown);
+                                           SkinImageId::isolateSectionMask, SkinImageId::isolateSectionOpenMask, Start::shown);
     scene.sceneButton = build.section (this, "SCENE FX", { 370, 28, 550, 540 }, SkinImageSets::sceneSection,
-                                       SkinImageId::sceneSectionMask, Start::shown);
+                                       SkinImageId::sceneSectionMask, SkinImageId::sceneSectionOpenMask, Start::shown);
     release.releaseButton = build.section (this, "RELEASE FX", { 328, 52, 622, 365 }, SkinImageSets::releaseSection,
-                                           SkinImageId::releaseSectionMask, Start::shown);
+                                           SkinImageId::releaseSectionMask, SkinImageId::releaseSectionOpenMask, Start::shown);
     xpad.padPanel = build.section (this, {}, { 0, 179, 580, 374 }, SkinImageSets::padPanel,
-                                   SkinImageId::padPanelMask, Start::faded);
+                                   SkinImageId::padPanelMask, SkinImageId::padPanelMask, Start::faded);
     xpad.xpadButton = build.section (this, "X-PAD FX", { 0, 259, 580, 294 }, SkinImageSets::xpadSection,
-                                     SkinImageId::xpadSectionMask, Start::shown);
+                                     SkinImageId::xpadSectionMask, SkinImageId::xpadSectionOpenMask, Start::shown);
 }
 
 AnimImageButton* Body::getSectionButton (PanelSection section) const noexcept

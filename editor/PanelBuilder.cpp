@@ -102,14 +102,15 @@ CloseButton* PanelBuilder::closeButton (juce::Component* parent, juce::Point<int
 }
 
 AnimImageButton* PanelBuilder::section (juce::Component* parent, const juce::String& name, juce::Rectangle<int> bounds,
-                                        const SkinImageSet<SkinPressState>& faces, SkinImageId mask, Start start)
+                                        const SkinImageSet<SkinPressState>& faces, SkinImageId mask, SkinImageId openMask,
+                                        Start start)
 {
     auto* s = make<AnimImageButton> (parent, bounds, start, name);
     const auto face = [&faces] (SkinPressState state) { return SkinImages::get (faces[state]); };
     s->setImages (face (SkinPressState::normal), normalOpacity, {}, face (SkinPressState::over), overOpacity, {},
                   face (SkinPressState::down), downOpacity, {}, sectionHitThreshold);
     const auto hitArea = SkinImages::get (mask);
-    s->setHitTestImages (hitArea, hitArea, hitArea);
+    s->setHitTestImages (hitArea, hitArea, SkinImages::get (openMask));
     s->addListener (&listeners.buttons);
     s->addKeyListener (&listeners.keys);
     s->setWantsKeyboardFocus (false);

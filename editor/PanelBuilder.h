@@ -75,9 +75,10 @@ public:
     CloseButton* closeButton (juce::Component* parent, juce::Point<int> position, Start start = Start::faded);
 
     /** A section button or overlay: its artwork in three faces (drawn only while it fades in), hit
-        on its mask, the panel listening to its clicks, state and keys. */
+        on its mask at rest and under the mouse, and on its open mask while it is open or pressed;
+        the panel listening to its clicks, state and keys. */
     AnimImageButton* section (juce::Component* parent, const juce::String& name, juce::Rectangle<int> bounds,
-                              const SkinImageSet<SkinPressState>& faces, SkinImageId mask, Start start);
+                              const SkinImageSet<SkinPressState>& faces, SkinImageId mask, SkinImageId openMask, Start start);
 
     /** A group of read-outs or controls that covers its section: it takes no mouse itself, so that
         the section underneath keeps the hover; its children do. */

@@ -74,6 +74,13 @@ const Rectangle<float> releaseSceneIsland { 591, 221, 106, 27 };
 const Point<float> xpadCloseCentre { 522, 506 };
 constexpr float xpadCloseRadius = 17.0f;
 
+// Where an open section's controls stand past its plate (or too near its rounded corners): the
+// Isolate lock key, the Scene's range-slider row with its Sub1 combo box, the X-PAD's OSC table
+// with the pitch sliders.
+const Rectangle<float> isolateLockReach { 480, 147, 58, 32 };
+const Rectangle<float> sceneSliderRowReach { 398, 474, 256, 62 };
+const Rectangle<float> xpadTableReach { 100, 326, 442, 108 };
+
 /** The panel from its top-left corner as far as an area reaches: the box of a single region. */
 Rectangle<int> boxReaching (Rectangle<int> area)
 {
@@ -182,6 +189,37 @@ Path getFrame (Section section)
     }
 
     return getGlowOutline (section);
+}
+
+Path getReach (Section section)
+{
+    Path p;
+
+    switch (section)
+    {
+        case Section::isolate:
+            p.addPath (getPlate (section));
+            p.addPath (island (isolateLockReach));
+            break;
+
+        case Section::scene:
+            p.addPath (getPlate (section));
+            p.addPath (island (sceneSliderRowReach));
+            break;
+
+        case Section::release:
+            p = region (section);
+            break;
+
+        case Section::xpad:
+            p.addPath (getGlowOutline (section));
+            p.addPath (island (xpadTableReach));
+            p.addPath (SkinOutline::makeDisc (xpadCloseCentre, xpadCloseRadius + 2.0f));
+            break;
+    }
+
+    p.setUsingNonZeroWinding (true);
+    return p;
 }
 
 std::vector<Rectangle<float>> getIslands (Section section)

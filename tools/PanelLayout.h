@@ -50,6 +50,11 @@ namespace PanelLayout
         up, and what marks the zone while it rests (none for the Scene, whose dial marks it). */
     juce::Path getFrame (Section section);
 
+    /** Where a section takes the mouse while it is open: the other sections are hidden then, so it
+        keeps the holes it gives them at the first level, and reaches round every control it shows,
+        also where a control stands past its plate. */
+    juce::Path getReach (Section section);
+
     /** The islands a section owns inside other sections' plates (for the Release read-outs and
         the X-PAD close button). */
     std::vector<juce::Rectangle<float>> getIslands (Section section);

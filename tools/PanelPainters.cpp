@@ -498,6 +498,19 @@ void paintSection (Image& image, const SkinImageRecipe& r)
             paintIsland (p, island, art.section == Section::xpad);
 }
 
+/** The hit area of a section while it is open: opaque exactly where a pixel's centre lies in the
+    section's reach, as the masks of shaped images are. */
+void paintSectionReach (Image& image, const SkinImageRecipe& r)
+{
+    const auto& art = sectionArt (r.part);
+    const auto reach = moved (PanelLayout::getReach (art.section), art.origin);
+    Image::BitmapData pixels (image, Image::BitmapData::writeOnly);
+
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            pixels.setPixelColour (x, y, reach.contains ((float) x + 0.5f, (float) y + 0.5f) ? Colours::white : Colours::transparentBlack);
+}
+
 //==============================================================================
 // The Scene dial's keys: dark faces (the program writes red or blue captions on them) that light
 // at the rim under the mouse and glow from within when chosen.
@@ -561,6 +574,7 @@ void paintLowerDialKey (Image& image, const SkinImageRecipe& r) { paintDialKey (
 static const SkinRecipeRegistration panelRecipes {
     SkinRecipe::image ("body", paintBody),
     SkinRecipe::shaped ("panelSection", paintSection, sectionShape),
+    SkinRecipe::image ("panelSectionReach", paintSectionReach),
     SkinRecipe::shaped ("sceneUpperDial", paintUpperDialKey, upperDialShape),
     SkinRecipe::shaped ("sceneLowerDial", paintLowerDialKey, lowerDialShape),
 };

@@ -79,16 +79,16 @@ AnimImageButton::HitFrame AnimImageButton::frameFromBounds() const
 
 juce::Image AnimImageButton::imageForHitTest() const
 {
-    const auto state = (getToggleState() || selected) ? downFace
+    // An open or pressed section counts as down, for its mask as for the display image that stands
+    // in when a state has no mask: once open, the other sections are hidden and its whole area is its own.
+    const auto state = (getToggleState() || selected || open || getState() == buttonDown) ? downFace
                      : (getState() == buttonOver || hover) ? overFace
                      : normalFace;
 
     if (hitTestImages[state].isValid())
         return hitTestImages[state];
 
-    // No mask for this state: the display image that an image button would show, where an open or
-    // pressed section counts as down.
-    if (open || getState() == buttonDown || state == downFace)
+    if (state == downFace)
         return faces[downFace].image;
 
     return faces[state].image;

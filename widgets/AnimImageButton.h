@@ -35,6 +35,7 @@ public:
                     const juce::Image& down, float downOpacity, juce::Colour downOverlay,
                     float hitTestAlphaThreshold);
 
+    /** The hit masks at rest, under the mouse, and down (toggled on, selected, open or pressed). */
     void setHitTestImages (const juce::Image& normal, const juce::Image& over, const juce::Image& down);
 
     juce::uint8 getHitTestAlphaThreshold() const noexcept  { return alphaThreshold; }

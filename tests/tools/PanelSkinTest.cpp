@@ -41,9 +41,9 @@ bool opaque (const Image& mask, int x, int y)
 }
 
 /** The share of a rectangle (in its section's coordinates) where the section's mask is opaque. */
-float shareInMask (const Placed& section, Rectangle<int> area)
+float shareInMask (const Placed& section, Rectangle<int> area, const char* maskName = "Mask")
 {
-    const auto& mask = rendered().get (String (section.artwork) + "Mask");
+    const auto& mask = rendered().get (String (section.artwork) + maskName);
     int inside = 0;
 
     for (int y = area.getY(); y < area.getBottom(); ++y)
@@ -118,14 +118,17 @@ TEST (PanelSkin, SectionMasksPlacedWhereThePanelPutsThemNeverClaimAPixelTwice)
         EXPECT_EQ (rendered().get (String (overlay.artwork) + "Mask").getBounds(), overlay.bounds.withZeroOrigin()) << overlay.artwork;
 }
 
-TEST (PanelSkin, EveryControlCanBeReachedThroughItsOwnSectionsMask)
+namespace
 {
-    // A section button passes the mouse to its children only where its mask is opaque. Most
-    // controls lie wholly inside; a few read-outs and the X-PAD close key stand where two sections'
-    // controls overlap, and keep at least a good part of themselves.
-    struct Control { const char* name; Rectangle<int> area; float share; };
-    struct Case { const Placed& section; std::vector<Control> controls; };
+/** The controls of each section and overlay where the panel places them (section coordinates),
+    each with the share of it that must reach through the section's mask at the first level: most
+    lie wholly inside; a few read-outs and the X-PAD close key stand where two sections' controls
+    overlap, and keep at least a good part of themselves. */
+struct Control { const char* name; Rectangle<int> area; float share; };
+struct Case { const Placed& section; std::vector<Control> controls; };
 
+std::vector<Case> controlsOfEachSection()
+{
     std::vector<Control> isolate {
         { "lock", { 472, 53, 52, 26 }, 0.95f },
     };
@@ -186,8 +189,15 @@ TEST (PanelSkin, EveryControlCanBeReachedThroughItsOwnSectionsMask)
     for (int i = 0; i < 5; ++i)
         padOverlay.push_back ({ "position target", { 182 + 44 * i, 176, 40, 40 }, 1.0f });
 
-    const Case cases[] { { isolateSection, isolate }, { isolatePanel, isolateOverlay }, { sceneSection, scene },
-                         { releaseSection, release }, { xpadSection, xpad }, { padPanel, padOverlay } };
+    return { { isolateSection, isolate }, { isolatePanel, isolateOverlay }, { sceneSection, scene },
+             { releaseSection, release }, { xpadSection, xpad }, { padPanel, padOverlay } };
+}
+} // namespace
+
+TEST (PanelSkin, EveryControlCanBeReachedThroughItsOwnSectionsMask)
+{
+    // A section button passes the mouse to its children only where its mask is opaque.
+    const auto cases = controlsOfEachSection();
 
     for (const auto& c : cases)
         for (const auto& control : c.controls)
@@ -208,6 +218,26 @@ TEST (PanelSkin, EveryControlCanBeReachedThroughItsOwnSectionsMask)
                 outside += opaque (keyMask, x, y) && ! opaque (sceneMask, box.x + x, box.y + y) ? 1 : 0;
 
         EXPECT_EQ (outside, 0) << "Scene key " << key;
+    }
+}
+
+TEST (PanelSkin, AnOpenSectionTakesTheMouseOnEachOfItsControlsWhole)
+{
+    // Once a section is open the others are hidden, and it passes the mouse on through its open
+    // mask: every control of it, wherever it stands, is reached whole there.
+    for (const auto& c : controlsOfEachSection())
+    {
+        if (&c.section == &isolatePanel || &c.section == &padPanel)
+            continue;
+
+        const auto& open = rendered().get (String (c.section.artwork) + "OpenMask");
+        ASSERT_EQ (open.getBounds(), c.section.bounds.withZeroOrigin()) << c.section.artwork;
+
+        for (const auto& control : c.controls)
+            EXPECT_EQ (shareInMask (c.section, control.area, "OpenMask"), 1.0f) << c.section.artwork << ": " << control.name;
+
+        // It still leaves the bare body round it to the panel (a click there goes back a level).
+        EXPECT_LT (shareInMask (c.section, c.section.bounds.withZeroOrigin(), "OpenMask"), 0.75f) << c.section.artwork;
     }
 }
 

@@ -193,6 +193,11 @@ TEST (SectionHitTest, AlphaOfTheStateImageWhereTheArtworkIsDrawn)
     EXPECT_FALSE (section.hitTest (40, 30));      // image x = 15
     section.setSelected (true);
     EXPECT_TRUE (section.hitTest (40, 30));
+    section.setSelected (false);
+    section.setOpen (true);
+    EXPECT_TRUE (section.hitTest (40, 30)) << "an open section takes its down mask too";
+    section.setOpen (false);
+    EXPECT_FALSE (section.hitTest (40, 30));
 
     section.setImages ({}, 0.0f, {}, {}, 0.0f, {}, {}, 0.0f, {}, 0.0f);
     EXPECT_TRUE (section.hitTest (99, 79));       // threshold 0: every point
