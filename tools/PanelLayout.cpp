@@ -55,8 +55,8 @@ const Points xpadPlate { { 22, 324 }, { 538, 324 }, { 538, 433 }, { 505, 433 }, 
                          { 425, 436 }, { 412, 436 }, { 412, 532 }, { 22, 532 } };
 
 // The Release plate: the key row across the top right, the feedback read-out below it and the
-// column of release times down the right edge.
-const Points releasePlate { { 600, 104 }, { 812, 104 }, { 812, 64 }, { 932, 64 }, { 932, 374 }, { 812, 374 },
+// column of release times down the right edge, deep enough that the lowest stands clear of its rim.
+const Points releasePlate { { 600, 104 }, { 812, 104 }, { 812, 64 }, { 932, 64 }, { 932, 378 }, { 812, 378 },
                             { 812, 192 }, { 715, 192 }, { 715, 150 }, { 600, 150 } };
 
 // The Scene's lower plate: under the dial down to its slider row, round the echo-time knob.
@@ -220,6 +220,26 @@ Path getReach (Section section)
 
     p.setUsingNonZeroWinding (true);
     return p;
+}
+
+Path getBodyFrame (Section section)
+{
+    switch (section)
+    {
+        case Section::release:
+            return polygon ({ { 600, 104 }, { 812, 104 }, { 812, 64 }, { bodyFrameRight, 64 }, { bodyFrameRight, 378 },
+                              { 812, 378 }, { 812, 192 }, { 715, 192 }, { 715, 150 }, { 600, 150 } });
+
+        case Section::xpad:
+            // The lit frame's step round the Scene's lower row, then along the deck's bottom.
+            return polygon ({ { 22, 324 }, { 538, 324 }, { 538, 436 }, { 412, 436 }, { 412, bodyFrameBottom }, { 22, bodyFrameBottom } });
+
+        case Section::isolate:
+        case Section::scene:
+            break;
+    }
+
+    return getFrame (section);
 }
 
 std::vector<Rectangle<float>> getIslands (Section section)

@@ -50,6 +50,13 @@ namespace PanelLayout
         up, and what marks the zone while it rests (none for the Scene, whose dial marks it). */
     juce::Path getFrame (Section section);
 
+    /** The frame as the body prints it at rest: closed inside the deck, also for the zones whose
+        plates reach past the body (the Release and X-PAD zones), whose lit artwork shows the rest. */
+    juce::Path getBodyFrame (Section section);
+
+    /** Where the body's frames keep clear of the deck's right edge and bottom. */
+    inline constexpr float bodyFrameRight = 898.0f, bodyFrameBottom = 448.0f;
+
     /** Where a section takes the mouse while it is open: the other sections are hidden then, so it
         keeps the holes it gives them at the first level, and reaches round every control it shows,
         also where a control stands past its plate. */

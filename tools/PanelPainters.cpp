@@ -74,6 +74,7 @@ struct Print
     Point<int> origin;
     Colour accent;
     float light;
+    bool onBody = false;    // the body at rest, which must close every zone inside its deck
 
     Rectangle<float> at (float x, float y, float w, float h) const { return Rectangle<float> (x, y, w, h) - origin.toFloat(); }
     Point<float> at (float x, float y) const { return { x - (float) origin.x, y - (float) origin.y }; }
@@ -95,6 +96,13 @@ struct Print
         SkinPainter::drawWell (g, area, 3.0f, light > 0.0f ? windowColour : Colour (0xff101114));
         g.setColour (light > 0.0f ? accent.withAlpha (0.2f + 0.35f * light) : Colours::white.withAlpha (0.04f));
         g.drawRoundedRectangle (area.reduced (0.5f), 3.0f, 1.0f);
+    }
+
+    /** A zone's frame where it is printed: on the body closed inside the deck, on an artwork round
+        the section's whole zone. */
+    void zoneFrame (Section section) const
+    {
+        frame (onBody ? PanelLayout::getBodyFrame (section) : PanelLayout::getFrame (section));
     }
 
     /** A zone's frame: an engraved hairline just inside its outline, which the section's light
@@ -196,7 +204,7 @@ Path sceneRail()
 
 void printIsolate (const Print& p)
 {
-    p.frame (PanelLayout::getFrame (Section::isolate));
+    p.zoneFrame (Section::isolate);
     p.bed (41, 109, 452, 45);
     p.rail (isolateRail());
     p.lockKey (472 + 11, 53 + 97);
@@ -235,7 +243,7 @@ void printIsolatePanel (const Print& p)
 
 void printScene (const Print& p)
 {
-    p.frame (PanelLayout::getFrame (Section::scene));
+    p.zoneFrame (Section::scene);
     p.rail (sceneRail());
     p.lockKey (123 + 370, 192 + 28);
     p.dialKeys (PanelLayout::getUpperDial(), PanelLayout::upperDialPosition);
@@ -272,23 +280,37 @@ void printSceneArtwork (const Print& p)
 
 void printRelease (const Print& p)
 {
-    p.frame (PanelLayout::getFrame (Section::release));
-    p.bed (604, 108, 320, 40);
+    p.zoneFrame (Section::release);
 
-    for (int i = 0; i < 3; ++i)
-        p.key (616.0f + 102.0f * (float) i, 113.5f, 92, 29);
+    // The key row reaches past the body, where the lit plate carries it; at rest the body keeps
+    // its row, three even keys, and the release-time windows inside its own frame.
+    if (p.onBody)
+    {
+        p.bed (604, 108, PanelLayout::bodyFrameRight - 4.0f - 604.0f, 40);
+
+        for (int i = 0; i < 3; ++i)
+            p.key (613.0f + 94.0f * (float) i, 113.5f, 84, 29);
+    }
+    else
+    {
+        p.bed (604, 108, 320, 40);
+
+        for (int i = 0; i < 3; ++i)
+            p.key (616.0f + 102.0f * (float) i, 113.5f, 92, 29);
+    }
 
     p.window (723, 162, 101, 24);
 
     for (auto y : { 266, 308, 350 })
-        p.window (836, (float) y - 1, 62, 24);
+        p.window (836, (float) y - 1, p.onBody ? PanelLayout::bodyFrameRight - 6.0f - 836.0f : 62.0f, 24);
 
-    p.led (922, 196, p.accent);
+    // The light sits in the corner of the zone's upper tab, inside the body.
+    p.led (826, 78, p.accent);
 }
 
 void printXPad (const Print& p)
 {
-    p.frame (PanelLayout::getFrame (Section::xpad));
+    p.zoneFrame (Section::xpad);
     p.led (31, 334, p.accent);
 }
 
@@ -384,7 +406,7 @@ void paintBody (Image& image, const SkinImageRecipe& r)
 
     for (auto section : { Section::isolate, Section::scene, Section::release, Section::xpad })
     {
-        const Print p { g, {}, sectionAccent (section), 0.0f };
+        const Print p { g, {}, sectionAccent (section), 0.0f, true };
 
         switch (section)
         {

@@ -370,3 +370,26 @@ TEST (PanelSkin, BodyColoursDifferOnlyRoundTheDeck)
         EXPECT_GT (std::abs (luminance (platinum.getPixelAt (x, y)) - luminance (black.getPixelAt (x, y))), 0.2f) << x << ", " << y;
     }
 }
+
+TEST (PanelSkin, TheBodyClosesEveryZoneInsideItsDeck)
+{
+    // A finished front panel: no frame, bed or window runs off the body. Between the zones and the
+    // deck's right edge, and along its bottom, the body shows bare deck in every colour: its grain
+    // and grading change it by a few levels from one pixel to the next, a printed edge by far more.
+    const auto largestStep = [] (const Image& body, Point<int> from, Point<int> step, int count)
+    {
+        float largest = 0.0f;
+
+        for (auto p = from; --count > 0; p += step)
+            largest = jmax (largest, std::abs (luminance (body.getPixelAt (p.x, p.y)) - luminance (body.getPixelAt (p.x + step.x, p.y + step.y))));
+
+        return largest;
+    };
+
+    for (const auto* id : { "bodyBlack", "bodyWhite", "bodyPlatinum" })
+    {
+        const auto& body = rendered().get (id);
+        EXPECT_LT (largestStep (body, { 901, 60 }, { 0, 1 }, 380), 0.03f) << id << ": along the deck's right edge";
+        EXPECT_LT (largestStep (body, { 30, 451 }, { 1, 0 }, 850), 0.03f) << id << ": along the deck's bottom";
+    }
+}
