@@ -191,7 +191,7 @@ TEST_F (PanelEditGuiTest, OneControlOfEachKindInEachSectionEditedByMouseReachesT
     doc->scene[SceneEffect::bpfEcho][9] = 0;
     doc->release[ReleaseEffect::vinylBrake][5] = 0;
     doc->xpad[XPadEffect::roll].values[1] = 0;
-    doc->xpad[XPadEffect::osc].values[4] = 2;
+    doc->xpad[XPadEffect::osc].values[7] = 2;
     doc->xpad[XPadEffect::pitch].values[3] = 0;
     doc->xpad[XPadEffect::xpad].values[16] = 0;
     app->getLastSentDocument() = *doc;
@@ -244,14 +244,15 @@ TEST_F (PanelEditGuiTest, OneControlOfEachKindInEachSectionEditedByMouseReachesT
     chooseNextItem (*release.releaseCombos[0]);
     expectEdit ("ReleaseFx/VinylBrake/IsolateCb", doc->release[0][5], 0, 1);
 
-    // X-PAD FX: SLIP ROLL, the kick's gain, the plus pitch slider clicked along, a beat dragged onto a pad.
+    // X-PAD FX: SLIP ROLL, the hi-hat's gain (where the Release section's switch stands at the first
+    // level), the plus pitch slider clicked along, a beat dragged onto a pad.
     openForEditing (*xpad.rollButtons[1]);
     click (*xpad.rollButtons[1]);
     expectEdit ("XpadFx/Roll/RollBtn", doc->xpad[0].values[1], 0, 1);
 
-    openForEditing (*xpad.oscCombos[0]);
-    chooseNextItem (*xpad.oscCombos[0]);
-    expectEdit ("XpadFx/Osc/KickGainCb", doc->xpad[1].values[4], 2, 3);
+    openForEditing (*xpad.oscCombos[3]);
+    chooseNextItem (*xpad.oscCombos[3]);
+    expectEdit ("XpadFx/Osc/HihatGainCb", doc->xpad[1].values[7], 2, 3);
 
     auto& plus = *xpad.pitchPlusSlider;
     openForEditing (plus);
