@@ -12,9 +12,14 @@ const juce::Colour titleColour (248, 248, 248), captionColour (170, 174, 184), d
 const juce::Colour pathColour (29, 141, 255), gainColour (255, 210, 0);
 
 constexpr float pi = juce::MathConstants<float>::pi;
-constexpr int gainKnobX = 67, gainKnobY = 217;
+
+// The knob stands in the middle of its well in the background, its caption above it and the ends of
+// its scale under the scale's end marks, which lie 12 pixels in from the knob picture's sides.
+constexpr int gainWellX = 34, gainWellWidth = 112, gainKnobY = 216;
+constexpr int scaleEndInset = 12, scaleLabelWidth = 36;
 constexpr int gaugeX = 95, gaugeY = 35;
 constexpr int gainSteps = 10;
+constexpr int pathIndent = 2, pathMargin = 2 * pathIndent + 4;
 
 /** Sets a button's bounds at a place of the editor, at the size of its normal face. */
 void place (juce::Component& control, int x, int y, int w, int h)
@@ -58,7 +63,7 @@ SampleComponent::SampleComponent (SamplerWindow& owner, std::unique_ptr<SlotEdit
     filePath.setColour (juce::TextEditor::outlineColourId, juce::Colours::transparentBlack);
     filePath.setColour (juce::TextEditor::textColourId, pathColour);
     filePath.setFont (LanguageTypefaces::fontFor (CustomLookAndFeel::getUiLanguage(), 13.0f));
-    filePath.setIndents (2, 1);
+    filePath.setIndents (pathIndent, 1);
 
     gainKnob.setImages (SkinImages::get (SkinImageId::rotaryBase), SkinImages::get (SkinImageId::rotaryBaseFocused),
                         SkinImages::get (SkinImageId::rotaryPointer), SkinImages::get (SkinImageId::rotaryOverlay),
@@ -139,7 +144,7 @@ void SampleComponent::placeControls()
     place (lengthLabel, 172, 285, 125, 15);
 
     const auto knob = SkinImages::get (SkinImageId::rotaryBase);
-    place (gainKnob, gainKnobX, gainKnobY, knob.getWidth(), knob.getHeight());
+    place (gainKnob, gainWellX + (gainWellWidth - knob.getWidth()) / 2, gainKnobY, knob.getWidth(), knob.getHeight());
     place (okButton, 280, 319, SampleMenuComponentButton::buttonWidth, SampleMenuComponentButton::buttonHeight);
     place (cancelButton, 360, 319, SampleMenuComponentButton::buttonWidth, SampleMenuComponentButton::buttonHeight);
 }
@@ -151,7 +156,7 @@ void SampleComponent::updateFromSlot()
     const auto& m = *model;
     const bool hasSource = m.hasSource();
 
-    filePath.setText (m.getPath(), false);
+    filePath.setText (fitPath (m.getPath(), filePath.getFont(), (float) (filePath.getWidth() - pathMargin)), false);
     startLabel.setText (m.getStartText(), juce::dontSendNotification);
     endLabel.setText (m.getEndText(), juce::dontSendNotification);
     tempoLabel.setText (m.getTempoText(), juce::dontSendNotification);
@@ -179,6 +184,28 @@ void SampleComponent::updateFromSlot()
         control->setEnabled (hasSource);
 
     repaint();
+}
+
+juce::String SampleComponent::fitPath (const juce::String& path, const juce::Font& font, float width)
+{
+    const auto fits = [&] (const juce::String& text) { return font.getStringWidthFloat (text) <= width; };
+
+    if (fits (path))
+        return path;
+
+    // The folders go first, whole ones where that is enough, so the file's name stays in view.
+    const juce::String ellipsis ("...");
+    const auto separator = juce::File::getSeparatorChar();
+
+    for (auto cut = path.indexOfChar (1, separator); cut > 0; cut = path.indexOfChar (cut + 1, separator))
+        if (fits (ellipsis + path.substring (cut)))
+            return ellipsis + path.substring (cut);
+
+    for (auto cut = path.lastIndexOfChar (separator) + 1; cut < path.length(); ++cut)
+        if (fits (ellipsis + path.substring (cut)))
+            return ellipsis + path.substring (cut);
+
+    return ellipsis;
 }
 
 //==============================================================================
@@ -564,6 +591,10 @@ void SampleComponent::paint (juce::Graphics& g)
 
     g.setFont (CustomLookAndFeel::skinFont (11.0f));
     g.setColour (dimCaptionColour);
-    g.drawText ("-18dB", knob.getX() - 28, knob.getBottom() - 4, 40, 12, juce::Justification::centredRight, false);
-    g.drawText ("+9dB", knob.getRight() - 12, knob.getBottom() - 4, 40, 12, juce::Justification::centredLeft, false);
+    const auto scaleLabel = [&] (const char* text, int centreX)
+    {
+        g.drawText (text, centreX - scaleLabelWidth / 2, knob.getBottom() - 2, scaleLabelWidth, 12, juce::Justification::centred, false);
+    };
+    scaleLabel ("-18dB", knob.getX() + scaleEndInset);
+    scaleLabel ("+9dB", knob.getRight() - scaleEndInset);
 }

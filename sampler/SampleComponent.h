@@ -79,6 +79,10 @@ public:
     void stopPreview();
     bool isPreviewPlaying() const                       { return preview.isPlaying(); }
 
+    /** A path as a field of a width shows it: whole when it fits, else what fits of its end after
+        "...", cut before a folder where one fits, so the file's name stays in view. */
+    static juce::String fitPath (const juce::String& path, const juce::Font& font, float width);
+
     /** A file chosen or dropped: taken when it passes the sample check, else the alert it calls for. */
     void loadFile (const juce::File& file);
 

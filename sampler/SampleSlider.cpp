@@ -24,6 +24,13 @@ void SampleSlider::mouseMove (const juce::MouseEvent& e)
     WidgetFocus::followMouse (*this, e);
 }
 
+void SampleSlider::parentHierarchyChanged()
+{
+    // Placed before it joined the window, the slider laid out its values by the default look; the
+    // window's look has the say once it is inside.
+    resized();
+}
+
 void SampleSlider::startedDragging()
 {
     // 1 is the minimum thumb, 2 the maximum.

@@ -18,6 +18,7 @@ public:
 
     bool keyPressed (const juce::KeyPress& key) override;
     void mouseMove (const juce::MouseEvent& e) override;
+    void parentHierarchyChanged() override;
 
 private:
     void startedDragging() override;

@@ -20,6 +20,14 @@ constexpr int firstTabX = 98, tabPitch = 130;
 constexpr int closeX = 566, closeY = 499, closeWidth = 52, closeHeight = 48;
 
 const juce::Rectangle<int> rangeTrackArea (0, 0, 266, 18);
+
+// The range track's end marks stand 6 pixels in from its ends. The thumbs are brackets drawn to the
+// right of their places, each with a stroke two pixels wide, START's 1 pixel into its picture and
+// END's 5: placed this way, a range over the whole source closes its brackets over the end marks,
+// each stroke reaching one pixel beyond its mark.
+constexpr int rangeTrackEndMark = 6, startStrokeInThumb = 1, endStrokeInThumb = 5;
+constexpr int firstRangePlace = rangeTrackEndMark - 1 - startStrokeInThumb;
+constexpr int lastRangePlaceFromRight = rangeTrackEndMark + endStrokeInThumb;
 } // namespace
 
 SamplerLookAndFeel::SamplerLookAndFeel()
@@ -135,4 +143,16 @@ void SamplerLookAndFeel::drawLinearSliderBackground (juce::Graphics& g, int x, i
 
     SkinImages::drawStretched (g, SkinImages::get (SkinImageId::sampleRangeTrack),
                                rangeTrackArea.withWidth (slider.getWidth()).withHeight (slider.getHeight()));
+}
+
+juce::Slider::SliderLayout SamplerLookAndFeel::getSliderLayout (juce::Slider& slider)
+{
+    if (slider.getSliderStyle() != juce::Slider::TwoValueHorizontal)
+        return CustomLookAndFeel::getSliderLayout (slider);
+
+    // Values run between the places that put the brackets on the track's end marks, so START at 0 and
+    // END at the source's end sit where the track says.
+    juce::Slider::SliderLayout layout;
+    layout.sliderBounds = slider.getLocalBounds().withTrimmedLeft (firstRangePlace).withTrimmedRight (lastRangePlaceFromRight);
+    return layout;
 }

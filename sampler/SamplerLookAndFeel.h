@@ -34,6 +34,7 @@ public:
                                         bool positionTitleBarButtonsOnLeft) override;
     void drawLinearSliderBackground (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
                                      float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    juce::Slider::SliderLayout getSliderLayout (juce::Slider&) override;
 
 private:
     const SamplerTiles* tiles = nullptr;
