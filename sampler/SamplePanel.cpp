@@ -10,10 +10,11 @@ namespace
 const juce::Colour currentFill (48, 54, 72), plainFill (32, 32, 40);
 const juce::Colour fileNameColour (29, 141, 255), lengthColour (248, 248, 248), noValueGrey (112, 112, 112);
 const juce::Colour loopColour (255, 210, 0), oneShotColour (191, 255, 99), overColour (184, 0, 72);
-const juce::Colour deleteHovered (248, 200, 64);
+const juce::Colour deleteHovered (248, 200, 64), notReadyColour (248, 200, 64);
 const juce::Colour unavailableShade = juce::Colour (8, 8, 16).withAlpha ((juce::uint8) 191);
 
 constexpr const char* noValue = "---";
+constexpr const char* notReadyText = "NOT READY";
 constexpr int textX = 4, textWidth = 118, lineHeight = 12;
 constexpr int fileNameY = 7, lengthY = 29, playModeY = 51, playModeWidth = 64, overLimitY = 72;
 
@@ -44,13 +45,18 @@ SamplePanel::SamplePanel (int row, int column, SamplerWindow& owner)
 
 SamplePanel::~SamplePanel() = default;
 
+bool SamplePanel::isFileReady() const
+{
+    return window.getTemporaryFileState (index) != SamplerTemporaryFiles::SlotState::notReady;
+}
+
 bool SamplePanel::takesInput() const
 {
     return window.getEditor() == nullptr;
 }
 
 //==============================================================================
-void SamplePanel::paintContents (juce::Graphics& g, const SamplerTiles& tiles, int index)
+void SamplePanel::paintContents (juce::Graphics& g, const SamplerTiles& tiles, int index, bool fileReady)
 {
     const auto grey = CustomLookAndFeel::skinFont (14.0f);
     const auto name = tiles.getFileNameText (index);
@@ -60,19 +66,27 @@ void SamplePanel::paintContents (juce::Graphics& g, const SamplerTiles& tiles, i
     else
         drawLine (g, name, LanguageTypefaces::fontFor (CustomLookAndFeel::getUiLanguage(), 14.0f), fileNameColour, fileNameY);
 
+    const auto font = CustomLookAndFeel::skinFont (14.0f);
     const auto length = tiles.getLengthText (index);
+    const bool known = length != noValue;
 
-    if (length == noValue)
-    {
+    // A sample without its prepared file (its build failed or was cancelled, perhaps before its length
+    // was read) can be neither saved nor exported: that says more than its length until a run builds it.
+    if (! fileReady)
+        drawLine (g, notReadyText, font, notReadyColour, lengthY);
+    else if (known)
+        drawLine (g, length, font, lengthColour, lengthY);
+    else
         drawLine (g, noValue, grey, noValueGrey, lengthY);
+
+    if (! known)
+    {
         drawLine (g, noValue, grey, noValueGrey, playModeY, playModeWidth);
         return;
     }
 
-    drawLine (g, length, CustomLookAndFeel::skinFont (14.0f), lengthColour, lengthY);
     const bool loops = tiles.getWorkingCopy (index).loop != 0;
-    drawLine (g, tiles.getPlayModeText (index), CustomLookAndFeel::skinFont (14.0f), loops ? loopColour : oneShotColour,
-              playModeY, playModeWidth);
+    drawLine (g, tiles.getPlayModeText (index), font, loops ? loopColour : oneShotColour, playModeY, playModeWidth);
 }
 
 void SamplePanel::paint (juce::Graphics& g)
@@ -101,7 +115,7 @@ void SamplePanel::paint (juce::Graphics& g)
     if (dragOver)
         g.drawImageAt (SkinImages::get (SkinImageId::sampleTileDrop), 0, 0);
 
-    paintContents (g, tiles, index);
+    paintContents (g, tiles, index, isFileReady());
 
     if (overLimit)
         drawLine (g, tiles.getOverLimitText (index), CustomLookAndFeel::skinFont (14.0f), overColour, overLimitY);
@@ -124,7 +138,7 @@ juce::Image SamplePanel::createDragImage() const
     juce::Graphics g (image);
     g.fillAll (plainFill);
     g.drawImageAt (SkinImages::get (SkinImageId::sampleTileFrame), -3, -3);
-    paintContents (g, window.getTiles(), index);
+    paintContents (g, window.getTiles(), index, isFileReady());
     return image;
 }
 

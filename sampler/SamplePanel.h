@@ -30,8 +30,12 @@ public:
     /** The picture a drag carries: the tile's face in its frame, without its marks. */
     juce::Image createDragImage() const;
 
-    /** The file name, length and play mode lines of a tile, as the tile and its drag image show them. */
-    static void paintContents (juce::Graphics& g, const SamplerTiles& tiles, int index);
+    /** False while the slot holds a sample without its prepared file (its build failed or was cancelled). */
+    bool isFileReady() const;
+
+    /** The file name, length and play mode lines of a tile, as the tile and its drag image show them;
+        a slot whose file is not ready says so instead of its length. */
+    static void paintContents (juce::Graphics& g, const SamplerTiles& tiles, int index, bool fileReady);
 
     //==============================================================================
     void paint (juce::Graphics&) override;

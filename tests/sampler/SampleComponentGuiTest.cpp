@@ -15,15 +15,6 @@ bool anySound (const std::vector<float>& samples, size_t from = 0, size_t to = S
                         samples.begin() + (std::ptrdiff_t) std::min (to, samples.size()),
                         [] (float s) { return s != 0.0f; });
 }
-
-void writePng (const juce::Image& image, const juce::String& name)
-{
-    const auto file = juce::File (TESSALIN_BUILD_DIR).getChildFile (name);
-    file.deleteFile();
-
-    if (auto out = file.createOutputStream())
-        juce::PNGImageFormat().writeImageToStream (image, *out);
-}
 } // namespace
 
 struct SampleComponentGuiTest : SamplerWindowFixture

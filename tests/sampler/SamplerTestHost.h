@@ -21,6 +21,16 @@ inline juce::StringArray operator+ (juce::StringArray first, const juce::StringA
     return first;
 }
 
+/** A screenshot for review, in the build folder. */
+inline void writePng (const juce::Image& image, const juce::String& name)
+{
+    const auto file = juce::File (TESSALIN_BUILD_DIR).getChildFile (name);
+    file.deleteFile();
+
+    if (auto out = file.createOutputStream())
+        juce::PNGImageFormat().writeImageToStream (image, *out);
+}
+
 /** The main window as the sampler window sees it, for tests: the document behind a real
     EditController (so commits and undo are what the program does), alerts and breadcrumb calls
     recorded instead of shown, and a file chooser that answers with a file the test sets. */

@@ -31,6 +31,19 @@ private:
     }
 };
 
+/** True when the second line of a tile's face (its length) is written in the not-ready amber. */
+bool saysNotReady (SamplePanel& tile)
+{
+    const auto line = tile.createComponentSnapshot ({ 0, 29, SamplePanel::tileWidth, 12 });
+
+    for (int y = 0; y < line.getHeight(); ++y)
+        for (int x = 0; x < line.getWidth(); ++x)
+            if (line.getPixelAt (x, y) == juce::Colour (248, 200, 64))
+                return true;
+
+    return false;
+}
+
 juce::MemoryBlock contentsOf (const juce::File& file)
 {
     juce::MemoryBlock data;
@@ -68,7 +81,10 @@ TEST_F (SamplerWindowGuiTest, ACancelledFirstRunStillLeavesAllTwentyTilesMirrori
         EXPECT_TRUE (window->getTile (i)->isVisible());
         EXPECT_EQ (std::memcmp (&window->getTiles().getWorkingCopy (i), &slot (i), sizeof (SamplerSlot)), 0) << "tile " << i;
 
-        if (window->getTemporaryFileState (i) == State::notReady)
+        const bool ready = window->getTemporaryFileState (i) != State::notReady;
+        EXPECT_EQ (saysNotReady (*window->getTile (i)), ! ready) << "tile " << i;
+
+        if (! ready)
         {
             ++notReady;
             EXPECT_EQ (window->getTemporaryFile (i), juce::File()) << "a slot the run did not finish has no file";
@@ -76,13 +92,17 @@ TEST_F (SamplerWindowGuiTest, ACancelledFirstRunStillLeavesAllTwentyTilesMirrori
     }
 
     EXPECT_GT (notReady, 0) << "the run finished before Cancel: nothing was tested";
+    writePng (window->createComponentSnapshot (window->getLocalBounds()), "sampler-window-cancelled.png");
 
-    // The next run completes what the cancelled one left.
+    // The next run completes what the cancelled one left, and the tiles say so.
     window->getTemporaryFiles().setMaxThreads (4);
     window->createTemporaryFiles (true);
 
     for (int i = 0; i < SamplerTiles::deleteTile; ++i)
+    {
         EXPECT_EQ (window->getTemporaryFileState (i), State::ready) << i;
+        EXPECT_FALSE (saysNotReady (*window->getTile (i))) << i;
+    }
 }
 
 TEST_F (SamplerWindowGuiTest, UndoAndRedoOfASamplerEditRebuildTheTilesFile)
