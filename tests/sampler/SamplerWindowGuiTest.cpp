@@ -10,7 +10,7 @@ using State = SamplerTemporaryFiles::SlotState;
 
 namespace
 {
-/** Clicks the progress window's Cancel once it shows. */
+/** Clicks the progress window's Cancel once it shows, after a picture of the screen for review. */
 class CancelWhenShowing : private juce::Timer
 {
 public:
@@ -22,13 +22,22 @@ private:
     {
         auto* alert = dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0));
 
-        if (alert != nullptr && alert->isShowing())
+        // Showing for a moment first, so that the screen has it drawn.
+        if (alert != nullptr && alert->isShowing() && ++ticksShowing > 60)
         {
             stopTimer();
+            juce::ChildProcess screen;
+
+            if (screen.start (juce::StringArray { "/usr/bin/import", "-window", "root",
+                                                  juce::File (TESSALIN_BUILD_DIR).getChildFile ("sampler-progress-screen.png").getFullPathName() }))
+                screen.waitForProcessToFinish (10000);
+
             alert->triggerButtonClick ("Cancel");
             clicked = true;
         }
     }
+
+    int ticksShowing = 0;
 };
 
 /** True when the second line of a tile's face (its length) is written in the not-ready amber. */
@@ -64,6 +73,7 @@ TEST_F (SamplerWindowGuiTest, ACancelledFirstRunStillLeavesAllTwentyTilesMirrori
         setSlotPath (samplerSlot (host->document, i), longSource.getFullPathName());
 
     window->getTemporaryFiles().setMaxThreads (1);
+    window->setVisible (true);
     CancelWhenShowing user;
     window->createTemporaryFiles (true);
 
