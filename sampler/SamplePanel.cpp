@@ -15,6 +15,7 @@ const juce::Colour unavailableShade = juce::Colour (8, 8, 16).withAlpha ((juce::
 
 constexpr const char* noValue = "---";
 constexpr const char* notReadyText = "NOT READY";
+constexpr float dragImageOpacity = 0.7f;
 constexpr int textX = 4, textWidth = 118, lineHeight = 12;
 constexpr int fileNameY = 7, lengthY = 29, playModeY = 51, playModeWidth = 64, overLimitY = 72;
 
@@ -135,10 +136,16 @@ void SamplePanel::paint (juce::Graphics& g)
 juce::Image SamplePanel::createDragImage() const
 {
     juce::Image image (juce::Image::ARGB, tileWidth, faceHeight, true);
-    juce::Graphics g (image);
-    g.fillAll (plainFill);
-    g.drawImageAt (SkinImages::get (SkinImageId::sampleTileFrame), -3, -3);
-    paintContents (g, window.getTiles(), index, isFileReady());
+
+    {
+        juce::Graphics g (image);
+        g.fillAll (plainFill);
+        g.drawImageAt (SkinImages::get (SkinImageId::sampleTileFrame), -3, -3);
+        paintContents (g, window.getTiles(), index, isFileReady());
+    }
+
+    // The dragged tile covers the one under the pointer: that one's drop mark shows through.
+    image.multiplyAllAlphas (dragImageOpacity);
     return image;
 }
 

@@ -252,7 +252,18 @@ void paintTileFrame (Image& image, const SkinImageRecipe& r)
     const auto face = boundsOf (image).reduced (3.0f);
     Path edge;
     edge.addRoundedRectangle (face.reduced (0.5f), 3.0f);
-    SkinPainter::drawGlow (g, edge, accent.withAlpha (0.6f), 3);
+
+    {
+        // The light stays around the face: a glow of the whole shape would tint the face under its text.
+        Path around;
+        around.addRectangle (boundsOf (image));
+        around.addPath (edge);
+        around.setUsingNonZeroWinding (false);
+        const Graphics::ScopedSaveState state (g);
+        g.reduceClipRegion (around);
+        SkinPainter::drawGlow (g, edge, accent.withAlpha (0.6f), 3);
+    }
+
     SkinPainter::drawInnerGlow (g, edge, accent.withAlpha (0.45f), 5);
     g.setColour (accent.brighter (0.2f));
     g.strokePath (edge, PathStrokeType (1.5f));

@@ -238,6 +238,17 @@ TEST_F (SamplerWindowGuiTest, TilesDraggedWithTheMouseSwapCopyAndDelete)
         if (ctrl)
             drag.addArray ({ "keydown", "ctrl" });
 
+        // A picture of the screen over the DELETE tile, for review.
+        if (to == SamplerTiles::deleteTile)
+        {
+            xdotool (std::exchange (drag, {}));
+            juce::ChildProcess screen;
+
+            if (screen.start (juce::StringArray { "/usr/bin/import", "-window", "root",
+                                                  juce::File (TESSALIN_BUILD_DIR).getChildFile ("sampler-drag-screen.png").getFullPathName() }))
+                screen.waitForProcessToFinish (10000);
+        }
+
         drag.addArray ({ "mouseup", "1" });
 
         if (ctrl)
@@ -373,6 +384,14 @@ TEST_F (SamplerWindowGuiTest, TilesShowTheCurrentTheFullAndThePressedInTheirFace
     xdotool (moveTo (tile (SamplerTiles::deleteTile), { 60, 30 }) + juce::StringArray { "mousedown", "1", "mouseup", "1" });
     EXPECT_FALSE (tile (SamplerTiles::deleteTile).isPressed());
     EXPECT_EQ (window->getCurrentSlot(), 2) << "the DELETE tile is never current";
+
+    // The dragged picture lets the tile under it show through, its face as plain as the tile's.
+    const auto dragged = tile (2).createDragImage().getPixelAt (100, 46);
+    EXPECT_GT (dragged.getAlpha(), 127);
+    EXPECT_LT (dragged.getAlpha(), 255);
+    EXPECT_NEAR (dragged.getRed(), 32, 3);
+    EXPECT_NEAR (dragged.getGreen(), 32, 3);
+    EXPECT_NEAR (dragged.getBlue(), 40, 3) << "no tint under the text";
 
     // With an editor open the current tile shows plain.
     ASSERT_TRUE (window->openSlot (0));
