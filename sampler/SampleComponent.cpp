@@ -19,6 +19,7 @@ constexpr int gainWellX = 34, gainWellWidth = 112, gainKnobY = 216;
 constexpr int scaleEndInset = 12, scaleLabelWidth = 36;
 constexpr int gaugeX = 95, gaugeY = 35;
 constexpr int gainSteps = 10;
+constexpr float disabledKnobAlpha = 0.45f;
 constexpr int pathIndent = 2, pathMargin = 2 * pathIndent + 4;
 
 /** Sets a button's bounds at a place of the editor, at the size of its normal face. */
@@ -183,6 +184,8 @@ void SampleComponent::updateFromSlot()
                                                                   &rangeSlider, &lengthLabel, &gainKnob })
         control->setEnabled (hasSource);
 
+    // The knob's pictures have no disabled face of their own.
+    gainKnob.setAlpha (hasSource ? 1.0f : disabledKnobAlpha);
     repaint();
 }
 

@@ -245,4 +245,10 @@ TEST_F (SampleComponentGuiTest, ScreenshotsOfTheWindowWithSlotsAndOfTheEditor)
     pump (100);
     writePng (window->createComponentSnapshot (window->getLocalBounds()), "sampler-slot-editor.png");
     writePng (editor().createComponentSnapshot (editor().getLocalBounds()), "sampler-slot-editor-alone.png");
+
+    // An empty slot: only the file button, OK and CANCEL can do anything.
+    window->removeEditor();
+    ASSERT_TRUE (window->openSlot (3));
+    pump (100);
+    writePng (editor().createComponentSnapshot (editor().getLocalBounds()), "sampler-slot-editor-empty.png");
 }
