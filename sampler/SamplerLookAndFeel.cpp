@@ -21,13 +21,13 @@ constexpr int closeX = 566, closeY = 499, closeWidth = 52, closeHeight = 48;
 
 const juce::Rectangle<int> rangeTrackArea (0, 0, 266, 18);
 
-// The range track's end marks stand 6 pixels in from its ends. The thumbs are brackets drawn to the
-// right of their places, each with a stroke two pixels wide, START's 1 pixel into its picture and
-// END's 5: placed this way, a range over the whole source closes its brackets over the end marks,
-// each stroke reaching one pixel beyond its mark.
+// The range track's marks stand at tenths of its length from 6 pixels in from either end; values run
+// over the same span, so START at 0 and END at the source's end sit on the end marks. The thumbs are
+// brackets whose strokes, two pixels wide, lie 1 pixel (START) and 5 pixels (END) into their
+// pictures: each is drawn with its stroke on its value's place, reaching one pixel outward, so a
+// click on a stroke grabs the thumb where it stands.
 constexpr int rangeTrackEndMark = 6, startStrokeInThumb = 1, endStrokeInThumb = 5;
-constexpr int firstRangePlace = rangeTrackEndMark - 1 - startStrokeInThumb;
-constexpr int lastRangePlaceFromRight = rangeTrackEndMark + endStrokeInThumb;
+constexpr int rangeBarY = 8, rangeBarHeight = 5;
 } // namespace
 
 SamplerLookAndFeel::SamplerLookAndFeel()
@@ -150,9 +150,33 @@ juce::Slider::SliderLayout SamplerLookAndFeel::getSliderLayout (juce::Slider& sl
     if (slider.getSliderStyle() != juce::Slider::TwoValueHorizontal)
         return CustomLookAndFeel::getSliderLayout (slider);
 
-    // Values run between the places that put the brackets on the track's end marks, so START at 0 and
-    // END at the source's end sit where the track says.
     juce::Slider::SliderLayout layout;
-    layout.sliderBounds = slider.getLocalBounds().withTrimmedLeft (firstRangePlace).withTrimmedRight (lastRangePlaceFromRight);
+    layout.sliderBounds = slider.getLocalBounds().reduced (rangeTrackEndMark, 0);
     return layout;
+}
+
+void SamplerLookAndFeel::drawLinearSliderThumb (juce::Graphics& g, int x, int y, int width, int height, float sliderPos,
+                                                float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle style,
+                                                juce::Slider& slider)
+{
+    if (style != juce::Slider::TwoValueHorizontal)
+    {
+        CustomLookAndFeel::drawLinearSliderThumb (g, x, y, width, height, sliderPos, minSliderPos, maxSliderPos, style, slider);
+        return;
+    }
+
+    const bool highlighted = slider.isEnabled()
+                          && (slider.hasKeyboardFocus (false) || slider.isMouseButtonDown() || slider.isMouseOverOrDragging());
+    const auto startPlace = juce::roundToInt (minSliderPos), endPlace = juce::roundToInt (maxSliderPos);
+
+    // START's stroke covers its place and the pixel before, END's its place and the pixel after; the
+    // bar fills what lies between.
+    if (endPlace > startPlace + 1)
+        SkinImages::drawStretched (g, SkinImages::get (SkinImageId::rangeBar),
+                                   { startPlace + 1, rangeBarY, endPlace - startPlace - 1, rangeBarHeight });
+
+    g.drawImageAt (SkinImages::get (highlighted ? SkinImageId::rangeThumbMinHighlighted : SkinImageId::rangeThumbMin),
+                   startPlace - 1 - startStrokeInThumb, 0);
+    g.drawImageAt (SkinImages::get (highlighted ? SkinImageId::rangeThumbMaxHighlighted : SkinImageId::rangeThumbMax),
+                   endPlace - endStrokeInThumb, 0);
 }

@@ -34,6 +34,8 @@ public:
                                         bool positionTitleBarButtonsOnLeft) override;
     void drawLinearSliderBackground (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
                                      float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    void drawLinearSliderThumb (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
+                                float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
     juce::Slider::SliderLayout getSliderLayout (juce::Slider&) override;
 
 private:

@@ -163,6 +163,52 @@ TEST_F (SampleComponentGuiTest, TheEditorsKeysWalkItsRingAndStepItsValues)
     EXPECT_TRUE (slotPathIsEmpty (slot (1)));
 }
 
+TEST_F (SampleComponentGuiTest, ARangeBracketGrabbedWhereItIsDrawnMovesOnlyWithThePointer)
+{
+    const auto file = source ("ten.wav", 10.0);
+    auto& record = samplerSlot (host->document, 0);
+    setSlotPath (record, file.getFullPathName());
+    record.start = 2 * 48000;
+    record.end = 5 * 48000;
+    showWindow();
+    ASSERT_TRUE (window->openSlot (0));
+    auto& slider = editor().getRangeSlider();
+
+    // Where each bracket's light stroke is drawn along the slider's middle row.
+    const auto strokes = [&]
+    {
+        const auto row = slider.createComponentSnapshot (slider.getLocalBounds());
+        std::vector<int> columns;
+
+        for (int x = 0; x < row.getWidth(); ++x)
+            if (const auto c = row.getPixelAt (x, row.getHeight() / 2); c.getBrightness() > 0.5f && c.getSaturation() < 0.2f)
+                columns.push_back (x);
+
+        return columns;
+    };
+
+    const auto before = strokes();
+    ASSERT_EQ (before.size(), 4u) << "two strokes of two pixels";
+    // START's place is the right pixel of its stroke, END's the left one: 3 s lie between them.
+    const auto pixelMs = 3000.0 / (before[2] - before[1]);
+
+    // Pressed and let go on END's stroke: nothing moves. Dragged 40 pixels left: END follows by as much.
+    const juce::Point<int> endStroke (before[2], slider.getHeight() / 2);
+    xdotool (moveTo (slider, endStroke) + juce::StringArray { "click", "1" });
+    EXPECT_NEAR (editor().getModel().getEndMs(), 5000.0, pixelMs);
+    EXPECT_NEAR (editor().getModel().getStartMs(), 2000.0, 0.5);
+
+    xdotool (moveTo (slider, endStroke) + juce::StringArray { "mousedown", "1" } + moveTo (slider, endStroke - juce::Point<int> (20, 0))
+             + moveTo (slider, endStroke - juce::Point<int> (40, 0)) + juce::StringArray { "mouseup", "1" });
+    EXPECT_NEAR (editor().getModel().getEndMs(), 5000.0 - 40.0 * pixelMs, pixelMs);
+    EXPECT_EQ (editor().getEndLabel().getText(), SlotEditorModel::formatMilliseconds (editor().getModel().getEndMs()));
+
+    // START's stroke likewise.
+    const juce::Point<int> startStroke (before[1], slider.getHeight() / 2);
+    xdotool (moveTo (slider, startStroke) + juce::StringArray { "click", "1" });
+    EXPECT_NEAR (editor().getModel().getStartMs(), 2000.0, pixelMs);
+}
+
 TEST_F (SampleComponentGuiTest, PlayAndStopOnTheTestOutput)
 {
     TestAudioDeviceType::installInto (window->getAudioDeviceManager());
