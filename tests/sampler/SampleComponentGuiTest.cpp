@@ -292,6 +292,19 @@ TEST_F (SampleComponentGuiTest, ScreenshotsOfTheWindowWithSlotsAndOfTheEditor)
     writePng (window->createComponentSnapshot (window->getLocalBounds()), "sampler-slot-editor.png");
     writePng (editor().createComponentSnapshot (editor().getLocalBounds()), "sampler-slot-editor-alone.png");
 
+    // The beat count's list, on the screen.
+    auto& beats = editor().getBeatsCombo();
+    xdotool (moveTo (beats, { beats.getWidth() - 9, beats.getHeight() / 2 }) + juce::StringArray { "click", "1" });
+    pump (200);
+    juce::ChildProcess screen;
+
+    if (screen.start (juce::StringArray { "/usr/bin/import", "-window", "root",
+                                          juce::File (TESSALIN_BUILD_DIR).getChildFile ("sampler-beat-list-screen.png").getFullPathName() }))
+        screen.waitForProcessToFinish (10000);
+
+    xdotool ({ "key", "Escape" });
+    ASSERT_NE (window->getEditor(), nullptr) << "Escape closed the list, not the editor";
+
     // An empty slot: only the file button, OK and CANCEL can do anything.
     window->removeEditor();
     ASSERT_TRUE (window->openSlot (3));

@@ -56,16 +56,11 @@ TEST (SampleEditorControls, AWholeSourceRangeClosesItsBracketsOverTheTracksEndMa
     };
 
     const auto whole = strokesAt (0.0, 4000.0);
-    EXPECT_TRUE (contains (whole, marks.front())) << "START's bracket on the first mark";
-    EXPECT_TRUE (contains (whole, marks.back())) << "END's bracket on the last mark";
-    EXPECT_FALSE (contains (whole, marks.front() + 2)) << "and not inside the track";
-    EXPECT_FALSE (contains (whole, marks.back() - 2));
+    EXPECT_TRUE (contains (whole, marks.front()) && contains (whole, marks.back()));
 
-    // The marks are tenths of the source: END at half of it stands on the middle mark, START at a
-    // tenth on the second.
-    const auto half = strokesAt (400.0, 2000.0);
-    EXPECT_TRUE (contains (half, marks[marks.size() / 2]));
-    EXPECT_TRUE (contains (half, marks[1]));
+    // The marks are tenths of the source.
+    const auto part = strokesAt (400.0, 2000.0);
+    EXPECT_TRUE (contains (part, marks[1]) && contains (part, marks[marks.size() / 2]));
     editor.setLookAndFeel (nullptr);
 }
 
@@ -78,14 +73,9 @@ TEST (SampleEditorControls, ALongPathKeepsTheFilesNameInView)
 
     EXPECT_EQ (SampleComponent::fitPath (path, font, 2000.0f), path) << "a path that fits is shown whole";
 
+    // Whole folders go first; a name too long for the field keeps its end.
     const auto fitted = SampleComponent::fitPath (path, font, width);
     EXPECT_LE (font.getStringWidthFloat (fitted), width);
-    EXPECT_TRUE (fitted.startsWith (".../")) << fitted << ": whole folders go";
-    EXPECT_TRUE (path.endsWith (fitted.substring (3))) << fitted;
-    EXPECT_TRUE (fitted.endsWith ("/Amen Break 170bpm.wav")) << fitted;
-
-    // A name too long for the field keeps its end, where a DJ's names tell the takes apart.
-    const auto narrow = font.getStringWidthFloat ("...170bpm.wav") + 1.0f;
-    const auto tail = SampleComponent::fitPath (path, font, narrow);
-    EXPECT_EQ (tail, "...170bpm.wav");
+    EXPECT_TRUE (fitted.startsWith (".../") && path.endsWith (fitted.substring (3))) << fitted;
+    EXPECT_EQ (SampleComponent::fitPath (path, font, font.getStringWidthFloat ("...170bpm.wav") + 1.0f), "...170bpm.wav");
 }
