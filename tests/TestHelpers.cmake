@@ -9,6 +9,11 @@ function(tessalin_add_test name)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
+    # A sanitized Debug build runs the heavy tests (gigabytes of samples through the WAV writer, whole
+    # tracks through the beat analysis) several times slower, more so on a busy machine.
+    if(TESSALIN_SANITIZE)
+        math(EXPR T_TIMEOUT "${T_TIMEOUT} * 3")
+    endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
     if(T_GUI)
         set_tests_properties(${name} PROPERTIES LABELS gui)
