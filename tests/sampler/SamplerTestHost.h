@@ -199,7 +199,10 @@ protected:
             pump (10);
 
         EXPECT_EQ (process.getExitCode(), 0u) << process.readAllProcessOutput();
-        pump (150);
+
+        // The events are with the X server once xdotool ends; on a busy machine the window may take a
+        // while to read and handle them.
+        pump (250);
     }
 
     /** The screen point at a place of a component. */
