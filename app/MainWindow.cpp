@@ -88,6 +88,12 @@ MainWindow::MainWindow (DeviceSettings& currentDocument, DeviceSettings& lastSen
     menuView->addPanel (&lineBrowser, 0);
     lineBrowser.setMirror (this);
 
+    // The breadcrumb's steps and the browser's items open their levels in the panel, which in turn
+    // shows its level on the breadcrumb.
+    body.setBreadcrumb (&lineBrowser);
+    lineBrowser.setNavigator (&body);
+    effectBrowser.setNavigator (&body);
+
     // Every shortcut and command works from all three windows; a closed tool window hands the front
     // to the other one or to this window.
     for (auto* tool : { static_cast<ToolWindow*> (&effectBrowser), static_cast<ToolWindow*> (&samplerWindow) })
@@ -631,6 +637,45 @@ void MainWindow::placeEffectBrowser()
                                                                                   : juce::String();
     // The sampler window shows no path of its own on the breadcrumb yet, so it never holds it.
     placeBesideMainWindow (effectBrowser, *this, sectionStep, false);
+}
+
+//==============================================================================
+void MainWindow::focusMainWindow()
+{
+    if (isShowing())
+        grabKeyboardFocus();
+}
+
+void MainWindow::showSamplerWindow()
+{
+    samplerWindow.createTemporaryFiles (true);
+}
+
+void MainWindow::focusSamplerSlot()
+{
+    samplerWindow.focusCurrentSlot();
+
+    if (effectBrowser.isVisible())
+        effectBrowser.toFront (false);
+}
+
+void MainWindow::removeSampleEditor()
+{
+    samplerWindow.removeEditor();
+}
+
+void MainWindow::openSampleEditor (int slot)
+{
+    if (samplerWindow.openSlot (slot))
+    {
+        samplerWindow.setSlotsWantFocus (false);
+        samplerWindow.focusEditor();
+    }
+}
+
+void MainWindow::focusSampleEditor()
+{
+    samplerWindow.focusEditor();
 }
 
 void MainWindow::mirrorLevel (int level, const juce::String& name)

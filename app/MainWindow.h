@@ -240,6 +240,14 @@ public:
     void refreshPanel() override;
     void samplesReloaded() override;
 
+    // BodyHost
+    void focusMainWindow() override;
+    void showSamplerWindow() override;
+    void focusSamplerSlot() override;
+    void removeSampleEditor() override;
+    void openSampleEditor (int slot) override;
+    void focusSampleEditor() override;
+
     // EditControllerHost
     bool isSyncOn() override;
     void placeEffectBrowser() override;

@@ -57,6 +57,13 @@ struct SyncedHost : BodyHost, EditControllerHost
     bool commitSettingsChange() override                { return editor.commitSettingsChange(); }
     void placeEffectBrowser() override                  {}
     PointerState& getPointerState() override            { return pointer; }
+    void focusMainWindow() override                     {}
+    void closeMenus() override                          {}
+    void showSamplerWindow() override                   {}
+    void focusSamplerSlot() override                    {}
+    void removeSampleEditor() override                  {}
+    void openSampleEditor (int) override                {}
+    void focusSampleEditor() override                   {}
     bool isSyncOn() override                            { return true; }
     void refreshPanel() override                        {}
     void rebuildSamplerFiles() override                 {}

@@ -2,6 +2,7 @@
 
 #include "widgets/AnimComponent.h"
 #include "widgets/AnimImageButton.h"
+#include "widgets/CloseButton.h"
 #include "widgets/CustomMaskedImageComponent.h"
 #include "widgets/CustomSliderButton.h"
 #include "widgets/IsolateMenuButton.h"
@@ -161,7 +162,9 @@ void Body::mouseMove (const juce::MouseEvent& e)
 
 void Body::mouseDown (const juce::MouseEvent&)
 {
-    // A click on the bare body goes back to the first level: the walk through the panel does that.
+    // A click on the bare body goes back to the first level.
+    resetSections();
+    host.focusMainWindow();
 }
 
 //==============================================================================
@@ -220,8 +223,25 @@ void Body::buttonClicked (juce::Button* button)
         lockClicked (*button);
     else if (button == scene.sceneModulationButton || button == scene.sceneResonanceButton)
     {
+        // The switches write the record of the effect whose values they show.
         scene.chooseSelector (controls, button == scene.sceneResonanceButton);
         commitSettingsChange();
+    }
+    else if (auto* sectionButton = dynamic_cast<AnimImageButton*> (button))
+        sectionClicked (*sectionButton);
+    else if (button == isolate.panelCloseButton)
+        closeClicked (PanelSection::isolate);
+    else if (button == scene.editCloseButton)
+        closeClicked (PanelSection::scene);
+    else if (button == release.editCloseButton)
+        closeClicked (PanelSection::release);
+    else if (button == xpad.editCloseButton || button == xpad.padCloseButton)
+        closeClicked (PanelSection::xpad);
+    else if (auto* key = dynamic_cast<Step2MenuButton*> (button))
+    {
+        const auto* parent = key->getParentComponent();
+        const bool onOverlay = parent == isolate.isolatePanel || parent == xpad.padPanel;
+        effectKeyClicked (key->getSection(), key->getEffectIndex(), onOverlay);
     }
     else
     {
@@ -249,9 +269,7 @@ void Body::lockClicked (juce::Button& lock)
 
     commitSettingsChange();
     placeEffectBrowser();
-
-    if (auto* last = getPointerState().getLastFocusedControl(); last != nullptr && last->isShowing())
-        last->grabKeyboardFocus();
+    restoreLastFocus();
 }
 
 void Body::rollClicked (int choice)
@@ -298,13 +316,14 @@ std::optional<PanelSection> Body::effectKeySection (const juce::Button& button) 
 
 void Body::buttonStateChanged (juce::Button* button)
 {
-    // An effect key under the mouse previews its effect in the section's overview.
-    if (button == nullptr || button->getState() == juce::Button::buttonNormal || isBreadcrumbEffectPinned())
+    if (button == nullptr)
         return;
 
-    if (auto* key = dynamic_cast<Step2MenuButton*> (button))
-        if (const auto section = effectKeySection (*button))
-            showSectionView (*section, key->getEffectIndex());
+    // A section under the mouse previews its name and effect; an effect key its effect.
+    if (auto* sectionButton = dynamic_cast<AnimImageButton*> (button))
+        hoverSection (*sectionButton);
+    else if (const auto section = effectKeySection (*button))
+        hoverEffectKey (*button, *section);
 }
 
 bool Body::keyPressed (const juce::KeyPress&, juce::Component*)
@@ -321,12 +340,6 @@ void Body::focusPrevious (juce::Component*) {}
 void Body::focusBeatAbove (juce::Component*) {}
 void Body::focusBeatBelow (juce::Component*) {}
 void Body::activateFocused (juce::Component*) {}
-
-bool Body::isBreadcrumbEffectPinned()
-{
-    // The breadcrumb bar pins its effect step once an effect is open; until it can, nothing is pinned.
-    return false;
-}
 
 AnimImageButton* Body::getOpenSectionButton()
 {

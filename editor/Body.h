@@ -3,6 +3,7 @@
 #include "core/BodyColor.h"
 #include "core/DeviceSettings.h"
 #include "editor/BodyHost.h"
+#include "editor/EffectNavigator.h"
 #include "editor/IsolateSection.h"
 #include "editor/PanelBuilder.h"
 #include "editor/PanelControls.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <vector>
 
+class LineBrowser;
 class SceneMenuButton;
 
 /** The main effect panel: the unit's body with its four effect sections, ISOLATE FX, SCENE FX,
@@ -30,12 +32,17 @@ class SceneMenuButton;
     Every control is bound through one table (PanelControls over ControlBindings); an edit stores one
     value and commits through the host; refreshFromData() re-reads the whole panel from the document
     without ever writing it. The panel is the host its controls find (PanelHost).
+
+    The user walks it in four levels: 1 the four sections, 2 one section with its effect keys live,
+    3 one effect with its controls live, 4 one sampler slot (in the sampler window). The breadcrumb bar
+    shows the level and passes it to the effect browser; both call back through EffectNavigator.
 */
 class Body : public juce::Component,
              public juce::Button::Listener,
              public juce::ComboBox::Listener,
              public juce::KeyListener,
-             public PanelHost
+             public PanelHost,
+             public EffectNavigator
 {
 public:
     static constexpr int panelWidth = 1024, panelHeight = 738;
@@ -72,6 +79,73 @@ public:
     void showSceneEffectControls (int effect);
     void selectReleaseEffect (int effect);
     void selectXPadEffect (int effect);
+
+    /** The SCENE FX section view of an effect (the lock position: the effect shown last); returns
+        the effect's key, null for the lock position. */
+    SceneMenuButton* showSceneEffect (int effect)       { return selectSceneEffect (effect); }
+
+    //==============================================================================
+    // Edit views: an effect opened for editing (level 3), remembered as the section's edited effect.
+    void chooseIsolateEffect (int effect);
+    void chooseSceneEffect (int effect);
+    void chooseReleaseEffect (int effect);
+    void chooseXPadEffect (int effect);
+
+    // A section opened at level 2 (its effect keys live), and the marks that make it the chosen one.
+    void openIsolateSection();
+    void openSceneSection();
+    void openReleaseSection();
+    void openXPadSection();
+    void markIsolateSectionButton();
+    void markSceneSectionButton();
+    void markReleaseSectionButton();
+    void markXPadSectionButton();
+
+    //==============================================================================
+    // Moving between the levels.
+
+    /** The breadcrumb bar that shows the level (null: none; the panel then keeps no level). */
+    void setBreadcrumb (LineBrowser* bar) noexcept      { breadcrumb = bar; }
+    LineBrowser* getBreadcrumb() const noexcept         { return breadcrumb; }
+
+    /** The level the breadcrumb last passed to the effect browser (1 without a breadcrumb). */
+    int getLevel() const noexcept;
+
+    /** Level 2 of a section (-1: the current section); the panel is reset first. */
+    void showSection (int section) override;
+
+    /** Level 2 of a section again: reset, then the section opens on its current effect. */
+    void reopenSection (int section);
+
+    /** Keyboard entry of a section at level 1: it comes up selected, its current effect shown. */
+    void enterSection (int section);
+
+    /** Level 3: an effect opened from outside its section (-1: the effect last requested, or the
+        section's edited effect when that is none of this section's). The focus target takes the
+        keyboard once the section has faded in; null for the effect's own first control. */
+    void selectSectionEffect (int section, int effect, juce::Component* focusTarget);
+    void selectSectionEffect (int section, int effect) override  { selectSectionEffect (section, effect, nullptr); }
+
+    /** Level 4: SAMPLER opened, then a slot's editor in the sampler window. */
+    void openSamplerSlot (int slot) override;
+
+    /** The lock of the Isolate or Scene section switched, as a click on it does: both Isolate locks
+        agree, one commit, the effect browser re-placed. */
+    void toggleLock (PanelSection section);
+
+    int getCurrentSection() const noexcept              { return currentSection; }
+    int getRequestedEffect() const noexcept             { return requestedEffect; }
+    int getEditedEffect (PanelSection section) const noexcept;
+
+    /** True while a section's edit view is in use (Scene, Release, X-PAD: its parameter panel;
+        Isolate: its editor overlay is open). */
+    bool isEditViewInUse (PanelSection section) const;
+
+    // EffectNavigator
+    void focusPanel() override;
+    void resetSections() override;
+    void reopenCurrentSection() override                { reopenSection (currentSection); }
+    void focusSampleEditor() override                   { host.focusSampleEditor(); }
 
     //==============================================================================
     DeviceSettings* getDocument() const noexcept        { return document; }
@@ -126,6 +200,21 @@ public:
 private:
     void createSectionButtons (PanelBuilder& build);
     void showSectionView (PanelSection section, int effect);
+    void markSection (PanelSection section);
+    void openSection (PanelSection section);
+    void chooseEffect (PanelSection section, int effect);
+    void effectKeyClicked (PanelSection section, int effect, bool onOverlay);
+    void closeClicked (PanelSection section);
+    void sectionClicked (AnimImageButton& sectionButton);
+    void restoreLastFocus();
+    void closePitchPopups();
+    void hoverSection (AnimImageButton& sectionButton);
+    void hoverEffectKey (juce::Button& key, PanelSection section);
+    bool isStepCurrent (int step) const;
+    void showLinePathSection (PanelSection section, bool placeBrowser);
+    void showLinePathEffect (PanelSection section, int effect);
+    int resolveRequestedEffect (PanelSection section, int effect) const;
+    void selectXPadSectionEffect (int effect, juce::Component* focusTarget);
     void lockClicked (juce::Button& lock);
     void rollClicked (int choice);
     std::optional<PanelSection> sectionOf (const AnimImageButton& button) const noexcept;
@@ -143,6 +232,7 @@ private:
     BodyColor bodyColorIndex = BodyColor::black;
 
     BodyHost& host;
+    LineBrowser* breadcrumb = nullptr;
 
     // The combo boxes' popup skins: they outlive every child that uses them (declared first).
     CustomPopupMenu customPopupMenu;

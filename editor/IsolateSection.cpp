@@ -178,3 +178,49 @@ void IsolateSection::showEffect (PanelControls& controls, int effect)
 
     matchFadeOpacity (*isolateButton, isolateButton->getFadeAlpha());
 }
+
+void IsolateSection::showEditView (PanelControls& controls, int effect)
+{
+    for (auto* key : isolateEffectButtons)
+        key->setInteractive (false);
+
+    for (auto* key : isolatePanelEffectButtons)
+    {
+        key->setInteractive (true);
+        key->setLit (false);
+        key->setToggleState (false, juce::dontSendNotification);
+    }
+
+    auto* chosen = isolatePanelEffectButtons[(size_t) effect];
+    chosen->setToggleState (true, juce::dontSendNotification);
+    chosen->setInteractive (false);
+    panelNameLabel->setText (effectName (effect), juce::dontSendNotification);
+
+    for (int n = 1; n <= 8; ++n)
+        controls.bind (ControlIds::isolateCombo (n), effect);
+
+    const bool frequencies = ControlBindings::isolateHasFrequencies (effect);
+    for (auto* c : { static_cast<juce::Component*> (isolateFrequencyCombos[0]), static_cast<juce::Component*> (isolateFrequencyCombos[1]),
+                     static_cast<juce::Component*> (panelFrequencyCaption) })
+        setShownAndEnabled (*c, frequencies);
+
+    const bool scale = ControlBindings::isolateArcsEnabled (effect);
+    for (auto* k : panelKnobImages)
+        k->setImage (SkinImages::get (scale ? SkinImageId::isolateKnobScale : SkinImageId::isolateKnobPlain));
+    for (auto* arc : isolatePanelArcs)
+        setShownAndEnabled (*arc, scale);
+
+    matchFadeOpacity (*isolatePanel, isolatePanel->getFadeAlpha());
+}
+
+void IsolateSection::openEffects()
+{
+    for (auto* key : isolateEffectButtons)
+        key->setInteractive (true);
+
+    for (auto* key : isolatePanelEffectButtons)
+    {
+        key->setLit (false);
+        key->setToggleState (false, juce::dontSendNotification);
+    }
+}

@@ -66,6 +66,14 @@ struct IsolateSection
         scale and lit arcs for ISOLATOR; the section's fade then put on what shows. */
     void showEffect (PanelControls& controls, int effect);
 
+    /** The editor overlay for an effect: its key chosen (and no longer clickable), the section's keys
+        asleep under the overlay, the name, every combo box bound, the frequency row shown where the
+        effect has one, the knobs with a scale and lit arcs for ISOLATOR. */
+    void showEditView (PanelControls& controls, int effect);
+
+    /** Back at the section's effects: the section's keys take the mouse, the overlay's are cleared. */
+    void openEffects();
+
     /** The effect whose values the section binds at a position of the key walk. */
     static int boundEffect (int currentEffect, int editedEffect) noexcept;
 };

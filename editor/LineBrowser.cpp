@@ -78,12 +78,13 @@ void LineBrowser::hideStep (Step step)
     getStep (step).setCurrent (false);
 }
 
-void LineBrowser::mirrorLevel (int level, const juce::String& name)
+void LineBrowser::mirrorLevel (int newLevel, const juce::String& name)
 {
+    level = newLevel;
     repaint();
 
     if (mirror != nullptr)
-        mirror->mirrorLevel (level, name);
+        mirror->mirrorLevel (newLevel, name);
 }
 
 void LineBrowser::showLinePathRoot()

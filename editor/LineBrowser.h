@@ -42,6 +42,10 @@ public:
     void setMirror (Mirror* newMirror) noexcept                 { mirror = newMirror; }
 
     LineBrowserButton& getStep (Step step) noexcept             { return *steps[(size_t) step]; }
+    const LineBrowserButton& getStep (Step step) const noexcept { return *steps[(size_t) step]; }
+
+    /** The level the steps last passed on (1 the model alone .. 4 a sampler slot). */
+    int getLevel() const noexcept                               { return level; }
     juce::String getStepText (int step) const;
     bool isStepVisible (int step) const;
 
@@ -96,6 +100,7 @@ private:
     std::array<std::unique_ptr<LineBrowserButton>, numSteps> steps;
     EffectNavigator* navigator = nullptr;
     Mirror* mirror = nullptr;
+    int level = 1;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LineBrowser)
 };

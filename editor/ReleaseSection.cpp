@@ -94,3 +94,55 @@ void ReleaseSection::showEffect (PanelControls& controls, int effect)
     matchFadeOpacity (*releaseButton, releaseButton->getFadeAlpha());
     releaseButton->repaint();
 }
+
+void ReleaseSection::showEditView (PanelControls& controls, int effect)
+{
+    for (auto* key : releaseEffectButtons)
+    {
+        key->setInteractive (true);
+        key->setLit (false);
+        key->setToggleState (false, juce::dontSendNotification);
+    }
+
+    setShownAndEnabled (*releaseLabelView, false);
+
+    for (int n = 1; n <= numValues; ++n)
+    {
+        const auto binding = controls.bind (ControlIds::releaseCombo (n), effect);
+        auto* combo = releaseCombos[(size_t) n - 1];
+        releaseButton->addChildComponent (combo);
+        setShownAndEnabled (*combo, binding.use == BindingUse::shown);
+    }
+
+    releaseButton->addChildComponent (editCloseButton);
+    setShownAndEnabled (*editCloseButton, true);
+    releaseEditView->setVisible (false);
+    releaseEditView->setEnabled (true);
+
+    matchFadeOpacity (*releaseButton, releaseButton->getFadeAlpha());
+    releaseButton->repaint();
+}
+
+void ReleaseSection::openEffects()
+{
+    releaseButton->removeChildComponent (editCloseButton);
+
+    for (auto* combo : releaseCombos)
+        releaseEditView->addChildComponent (combo);
+
+    for (auto* label : releaseLabels)
+        label->updateText();
+
+    setShownAndEnabled (*releaseLabelView, true);
+    setShownAndEnabled (*releaseEditView, false);
+
+    for (auto* key : releaseEffectButtons)
+        key->setInteractive (true);
+
+    matchFadeOpacity (*releaseButton, releaseButton->getFadeAlpha());
+}
+
+bool ReleaseSection::isEditing() const
+{
+    return releaseEditView->isEnabled();
+}

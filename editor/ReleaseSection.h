@@ -40,4 +40,15 @@ struct ReleaseSection
 
     /** The section view of an effect: lit key, read-outs, the feedback only for ECHO. */
     void showEffect (PanelControls& controls, int effect);
+
+    /** The edit view of an effect: every key clickable and unlit, the read-outs put away, the combo
+        boxes bound (the feedback only for ECHO) and lifted onto the section with the close key. */
+    void showEditView (PanelControls& controls, int effect);
+
+    /** Back at the section's effects: the close key leaves, the combo boxes return to their resting
+        panel, the read-outs show again, and the keys are clickable. */
+    void openEffects();
+
+    /** True while the edit view is in use (its panel enabled). */
+    bool isEditing() const;
 };

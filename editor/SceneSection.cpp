@@ -11,6 +11,8 @@
 #include "widgets/ToggleImageButton.h"
 #include "widgets/ValueCombo.h"
 
+#include <vector>
+
 namespace
 {
 using J = juce::Justification;
@@ -315,4 +317,77 @@ void SceneSection::chooseSelector (PanelControls& controls, bool resonance)
     sceneModulationButton->setLit (! resonance);
     sceneResonanceButton->setLit (resonance);
     controls.bind (ControlId::sceneCombo3, switchEffect);
+}
+
+void SceneSection::showEditView (PanelControls& controls, int effect)
+{
+    for (auto* key : sceneEffectButtons)
+    {
+        key->setInteractive (true);
+        key->setLit (false);
+    }
+
+    for (int n = 1; n <= 7; ++n)
+    {
+        const auto binding = controls.bind (ControlIds::sceneCombo (n), effect);
+        if (auto* c = controls.get (ControlIds::sceneCombo (n)))
+            setShownAndEnabled (*c, binding.use == BindingUse::shown);
+    }
+
+    if (hasSelector (effect))
+    {
+        switchEffect = effect;
+        controls.showSwitch (ControlId::sceneModulation, effect);
+        controls.showSwitch (ControlId::sceneResonance, effect);
+        controls.bind (effect == SE::noise ? ControlId::sceneLevelMin : ControlId::sceneFrequencyMin, effect);
+    }
+
+    setShownAndEnabled (*sceneLabelView, false);
+
+    // The combo boxes and the close key join the section itself, so that they fade with it.
+    for (auto* c : std::vector<juce::Component*> (sceneEditView->getChildren().begin(), sceneEditView->getChildren().end()))
+        sceneButton->addChildComponent (c);
+
+    setShownAndEnabled (*editCloseButton, true);
+    sceneEditView->setVisible (false);
+    sceneEditView->setEnabled (true);
+
+    for (auto* slider : { sceneFrequencySlider, sceneLevelSlider })
+        slider->setInterceptsMouseClicks (true, true);
+    sceneModulationButton->setInteractive (true);
+    sceneResonanceButton->setInteractive (true);
+
+    matchFadeOpacity (*sceneButton, sceneButton->getFadeAlpha());
+    sceneButton->repaint();
+}
+
+void SceneSection::openEffects()
+{
+    const std::array<juce::Component*, 8> resting { sceneCenterCombo, sceneSub1Combo, sceneSub2Combo, sceneEchoTimeCombos[0],
+                                                    sceneEchoTimeCombos[1], sceneEchoTimeCombos[2], sceneEchoTimeCombos[3],
+                                                    editCloseButton };
+    for (auto* c : resting)
+        sceneEditView->addChildComponent (c);
+
+    setShownAndEnabled (*sceneLabelView, true);
+    setShownAndEnabled (*sceneEditView, false);
+
+    for (auto* slider : { sceneFrequencySlider, sceneLevelSlider })
+        slider->setInterceptsMouseClicks (false, false);
+    sceneModulationButton->setInteractive (false);
+    sceneResonanceButton->setInteractive (false);
+
+    for (auto* key : sceneEffectButtons)
+    {
+        key->setLit (false);
+        key->setToggleState (false, juce::dontSendNotification);
+        key->setInteractive (true);
+    }
+
+    matchFadeOpacity (*sceneButton, sceneButton->getFadeAlpha());
+}
+
+bool SceneSection::isEditing() const
+{
+    return sceneEditView->isEnabled();
 }

@@ -82,5 +82,17 @@ struct SceneSection
         selector now names (the caller commits). */
     void chooseSelector (PanelControls& controls, bool resonance);
 
+    /** The edit view of an effect: every key clickable and unlit, the combo boxes the effect shows
+        bound and lifted onto the section with the close key, the read-outs put away, the switches
+        and range sliders taking the mouse. */
+    void showEditView (PanelControls& controls, int effect);
+
+    /** Back at the section's effects: the combo boxes and close key return to their resting panel,
+        the read-outs show, switches and sliders only show, and every key is clickable again. */
+    void openEffects();
+
+    /** True while the edit view is in use (its panel enabled). */
+    bool isEditing() const;
+
     static int boundEffect (int currentEffect, int editedEffect) noexcept;
 };

@@ -318,3 +318,111 @@ void XPadSection::showEffect (PanelControls& controls, const DeviceSettings& doc
     matchFadeOpacity (*xpadButton, xpadButton->getFadeAlpha());
     xpadButton->repaint();
 }
+
+void XPadSection::showEditView (PanelControls& controls, int effect)
+{
+    for (auto* key : xpadEffectButtons)
+        key->setInteractive (true);
+
+    setShownAndEnabled (*pitchMinusLabel, false);
+    setShownAndEnabled (*pitchPlusLabel, false);
+
+    if (effect != XE::sampler)
+    {
+        for (auto* c : slotNameLabels)    setShownAndEnabled (*c, false);
+        for (auto* c : slotFrames)        setShownAndEnabled (*c, false);
+        for (auto* c : bankLabels)        setShownAndEnabled (*c, false);
+    }
+
+    if (effect == XE::xpad)
+    {
+        for (int i = 0; i < numPositions; ++i)
+            controls.bind (ControlIds::padTarget (i), effect);
+
+        for (int e = 0; e < numEffects; ++e)
+        {
+            padPanelEffectButtons[(size_t) e]->setInteractive (e != XE::xpad);
+            padPanelEffectButtons[(size_t) e]->setToggleState (e == XE::xpad, juce::dontSendNotification);
+        }
+        return;
+    }
+
+    if (effect != XE::roll && effect != XE::osc && effect != XE::pitch)
+        return;
+
+    for (auto* toggle : rollButtons)
+        toggle->setInteractive (effect == XE::roll);
+
+    if (effect == XE::osc)
+    {
+        for (auto* label : oscLabels)
+            setShownAndEnabled (*label, false);
+        for (int n = 0; n < 12; ++n)
+            controls.bind (ControlIds::oscCombo (n / 4, n % 4), effect);
+    }
+
+    if (effect == XE::pitch)
+    {
+        controls.bind (ControlId::pitchMinusSlider, effect);
+        controls.bind (ControlId::pitchPlusSlider, effect);
+    }
+
+    // What the effect edits joins the section itself, so that it fades with it; the rest of the
+    // resting panel stays hidden.
+    for (auto* combo : oscCombos)
+    {
+        xpadButton->addChildComponent (combo);
+        setShownAndEnabled (*combo, effect == XE::osc);
+    }
+
+    for (auto* slider : { pitchMinusSlider, pitchPlusSlider })
+    {
+        xpadButton->addChildComponent (slider);
+        setShownAndEnabled (*slider, effect == XE::pitch);
+    }
+
+    xpadButton->addChildComponent (editCloseButton);
+    setShownAndEnabled (*editCloseButton, true);
+    xpadEditView->setVisible (false);
+    xpadEditView->setEnabled (true);
+
+    matchFadeOpacity (*xpadButton, xpadButton->getFadeAlpha());
+    xpadButton->repaint();
+}
+
+void XPadSection::openEffects()
+{
+    for (auto* toggle : rollButtons)
+        toggle->setInteractive (false);
+
+    xpadButton->removeChildComponent (editCloseButton);
+
+    for (auto* slider : { pitchMinusSlider, pitchPlusSlider })
+    {
+        slider->hidePopup();
+        xpadEditView->addChildComponent (slider);
+        setShownAndEnabled (*slider, true);
+    }
+
+    for (auto* combo : oscCombos)
+    {
+        xpadEditView->addChildComponent (combo);
+        setShownAndEnabled (*combo, true);
+    }
+
+    setShownAndEnabled (*xpadEditView, false);
+
+    for (auto* key : xpadEffectButtons)
+    {
+        key->setLit (false);
+        key->setToggleState (false, juce::dontSendNotification);
+        key->setInteractive (true);
+    }
+
+    matchFadeOpacity (*xpadButton, xpadButton->getFadeAlpha());
+}
+
+bool XPadSection::isEditing() const
+{
+    return xpadEditView->isEnabled();
+}

@@ -77,6 +77,19 @@ struct XPadSection
         then the section's fade put on what shows. */
     void showEffect (PanelControls& controls, const DeviceSettings& document, int effect);
 
+    /** The edit view of an effect: every section key clickable, the pitch read-outs put away, the
+        slot names too unless it is SAMPLER; ROLL's switches taking the mouse, OSC's combo boxes or
+        PITCH's popup sliders bound and lifted onto the section with the close key (the position
+        overlay's part for X-PAD; nothing more for SAMPLER). */
+    void showEditView (PanelControls& controls, int effect);
+
+    /** Back at the section's effects: the switches only show, the close key leaves, the popup sliders
+        and combo boxes return to their resting panel, and every section key is clickable again. */
+    void openEffects();
+
+    /** True while the edit view is in use (its panel enabled). */
+    bool isEditing() const;
+
     /** True while the SAMPLER part (the slot names) shows. */
     bool isSamplerShown() const;
 };

@@ -22,6 +22,8 @@ struct TestPanel : BodyHost
     std::unique_ptr<DeviceSettings> lastSent = TestDocuments::resetDocument();
     PointerState pointer;
     int commits = 0, browserPlacements = 0;
+    int windowFocuses = 0, menuCloses = 0, samplerShows = 0, samplerSlotFocuses = 0, editorRemovals = 0;
+    std::vector<int> editorsOpened;
 
     struct QuietEditHost : EditControllerHost
     {
@@ -44,6 +46,13 @@ struct TestPanel : BodyHost
     bool commitSettingsChange() override    { ++commits; return editor.commitSettingsChange(); }
     void placeEffectBrowser() override      { ++browserPlacements; }
     PointerState& getPointerState() override { return pointer; }
+    void focusMainWindow() override         { ++windowFocuses; }
+    void closeMenus() override              { ++menuCloses; }
+    void showSamplerWindow() override       { ++samplerShows; }
+    void focusSamplerSlot() override        { ++samplerSlotFocuses; }
+    void removeSampleEditor() override      { ++editorRemovals; }
+    void openSampleEditor (int slot) override { editorsOpened.push_back (slot); }
+    void focusSampleEditor() override       {}
 
     int32_t* words() const                  { return reinterpret_cast<int32_t*> (current.get()); }
 };
