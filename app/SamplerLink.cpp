@@ -16,7 +16,9 @@ DeviceSettings& SamplerLink::getCurrentDocument()
 
 void SamplerLink::adoptCurrentAsLastSent()
 {
-    window.getEditController().adoptCurrentAsLastSent();
+    // Only the slots the first preparation settled: an imported or fetched parameter the unit has
+    // not been sent yet must still go with the next commit.
+    window.getEditController().adoptSamplerSlotsAsLastSent();
 }
 
 bool SamplerLink::commitSettingsChange()

@@ -4,6 +4,8 @@
 #include "core/MidiThread.h"
 #include "core/SysExFrame.h"
 
+#include <algorithm>
+
 EditController::EditController (DeviceSettings& currentDocument, DeviceSettings& lastSentDocument,
                                 EditControllerHost& hostToUse)
     : current (currentDocument), lastSent (lastSentDocument), host (hostToUse)
@@ -159,6 +161,13 @@ void EditController::showVersion()
 void EditController::adoptCurrentAsLastSent()
 {
     lastSent = current;
+}
+
+void EditController::adoptSamplerSlotsAsLastSent()
+{
+    auto& target = lastSent.xpad[XPadEffect::sampler].slots;
+    const auto& source = current.xpad[XPadEffect::sampler].slots;
+    std::copy (std::begin (source), std::end (source), std::begin (target));
 }
 
 juce::String EditController::unitVersionText (int version)

@@ -74,6 +74,10 @@ public:
     /** A loaded document becomes the reference for what is sent next: nothing of it is sent. */
     void adoptCurrentAsLastSent();
 
+    /** The sampler's slot records settled by its first preparation become the reference, and
+        nothing else: parameter changes not yet sent stay differences that the next commit sends. */
+    void adoptSamplerSlotsAsLastSent();
+
     bool isSettingsModified() const noexcept            { return settingsModified; }
     void setSettingsModified (bool modified) noexcept   { settingsModified = modified; }
 

@@ -341,3 +341,27 @@ TEST_F (EditControllerTest, VersionIsShownWithTwoDecimalsOrUnknown)
     EXPECT_EQ (EditController::unitVersionText (0), "0.00");
     EXPECT_EQ (EditController::unitVersionText (1234), "12.34");
 }
+
+TEST_F (EditControllerTest, TheSamplersFirstPreparationAdoptsOnlyTheSlots)
+{
+    // An imported parameter the unit has not been sent, and slots the sampler has just settled.
+    current->release[ReleaseEffect::echo][4] = 1;
+    setSlotPath (samplerSlot (*current, 2), "/samples/kick.wav");
+    samplerSlot (*current, 2).end = 4800;
+    const auto parametersBefore = *lastSent;
+
+    controller.adoptSamplerSlotsAsLastSent();
+
+    EXPECT_EQ (getSlotPath (samplerSlot (*lastSent, 2)), "/samples/kick.wav");
+    EXPECT_EQ (samplerSlot (*lastSent, 2).end, 4800);
+    EXPECT_FALSE (samplerSlotsDiffer (*current, *lastSent));
+    EXPECT_TRUE (sameParameters (*lastSent, parametersBefore)) << "no parameter is taken as sent";
+    EXPECT_EQ (controller.getHistory().getNumEntries(), 0) << "settling the slots is no edit";
+
+    // The next edit carries the pending parameter to the unit along with itself.
+    current->isolate[IsolateEffect::cutAdd][3] = current->isolate[IsolateEffect::cutAdd][3] == 0 ? 1 : 0;
+    ASSERT_TRUE (controller.commitSettingsChange());
+    ASSERT_TRUE (waitForSettingsFrames (1));
+    EXPECT_TRUE (unitMatchesCurrent());
+    EXPECT_EQ (unit.copyDocument()->release[ReleaseEffect::echo][4], 1);
+}
