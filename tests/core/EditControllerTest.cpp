@@ -345,7 +345,9 @@ TEST_F (EditControllerTest, VersionIsShownWithTwoDecimalsOrUnknown)
 TEST_F (EditControllerTest, TheSamplersFirstPreparationAdoptsOnlyTheSlots)
 {
     // An imported parameter the unit has not been sent, and slots the sampler has just settled.
-    current->release[ReleaseEffect::echo][4] = 1;
+    auto& feedback = current->release[ReleaseEffect::echo][4];
+    feedback = feedback == 0 ? 1 : 0;
+    const int imported = feedback;
     setSlotPath (samplerSlot (*current, 2), "/samples/kick.wav");
     samplerSlot (*current, 2).end = 4800;
     const auto parametersBefore = *lastSent;
@@ -363,5 +365,5 @@ TEST_F (EditControllerTest, TheSamplersFirstPreparationAdoptsOnlyTheSlots)
     ASSERT_TRUE (controller.commitSettingsChange());
     ASSERT_TRUE (waitForSettingsFrames (1));
     EXPECT_TRUE (unitMatchesCurrent());
-    EXPECT_EQ (unit.copyDocument()->release[ReleaseEffect::echo][4], 1);
+    EXPECT_EQ (unit.copyDocument()->release[ReleaseEffect::echo][4], imported);
 }
