@@ -97,6 +97,7 @@ void SamplerLink::refreshSamplerView()
 
 void SamplerLink::returnToXPadEffect()
 {
-    // The panel's section navigation (opening X-PAD on its current effect) comes with the panel's
-    // own work and goes in here.
+    auto& body = window.getBody();
+    body.reopenSection (3);
+    body.focusPanel();
 }

@@ -54,6 +54,13 @@ struct BodyNavigationTest : ::testing::Test
         pump (10);
     }
 
+    /** A click on an effect key as its listener hears it, at once: the section's fade, left to run,
+        would hand the focus target on before it could be looked at. */
+    void clickKey (juce::Button& key)
+    {
+        body.buttonClicked (&key);
+    }
+
     juce::String step (LineBrowser::Step s) const   { return bar.isStepVisible (s) ? bar.getStepText (s) : "-"; }
 
     /** The breadcrumb, the level the browser mirrors and the panel's own state agree on level 1. */
@@ -109,7 +116,7 @@ TEST_F (BodyNavigationTest, SceneEffectsOpenForEditingWithTheirOwnValuesAndClose
     {
         const auto where = "Scene effect " + juce::String (e);
         const int commits = panel.commits;
-        click (*scene.sceneEffectButtons[(size_t) e]);
+        clickKey (*scene.sceneEffectButtons[(size_t) e]);
         expectAtThirdLevel (PanelSection::scene, e, where);
 
         // The combo boxes left their resting panel for the section, bound to this effect's record.
@@ -138,7 +145,7 @@ TEST_F (BodyNavigationTest, ReleaseAndXPadEffectsOpenWithTheirFocusTargets)
     {
         const auto where = "Release effect " + juce::String (e);
         click (*release.releaseButton);
-        click (*release.releaseEffectButtons[(size_t) e]);
+        clickKey (*release.releaseEffectButtons[(size_t) e]);
         expectAtThirdLevel (PanelSection::release, e, where);
         EXPECT_EQ (release.releaseButton->getFocusAfterFade(), release.releaseCombos[0]) << where;
         EXPECT_EQ (release.releaseCombos[0]->getParentComponent(), release.releaseButton) << where;
@@ -159,7 +166,7 @@ TEST_F (BodyNavigationTest, ReleaseAndXPadEffectsOpenWithTheirFocusTargets)
     {
         const auto where = "X-PAD effect " + juce::String (e);
         click (*xpad.xpadButton);
-        click (*xpad.xpadEffectButtons[(size_t) e]);
+        clickKey (*xpad.xpadEffectButtons[(size_t) e]);
         EXPECT_EQ (bar.getLevel(), 3) << where;
         EXPECT_EQ (body.getEditedEffect (PanelSection::xpad), e) << where;
         EXPECT_EQ (xpad.xpadButton->getFocusAfterFade(), targets[(size_t) e]) << where;
@@ -199,6 +206,16 @@ TEST_F (BodyNavigationTest, ReleaseAndXPadEffectsOpenWithTheirFocusTargets)
 TEST_F (BodyNavigationTest, EveryLevelOfEverySectionGoesBackToTheFirstByResetOrAClickOnTheBody)
 {
     expectAtFirstLevel ("start");
+
+    // A section entered by key comes up selected and previewed on the breadcrumb, still at level 1.
+    body.enterSection (2);
+    auto& entered = *body.getRelease().releaseButton;
+    EXPECT_TRUE (entered.isSelected() && entered.isExpanded() && body.isKeyboardMode());
+    EXPECT_EQ (step (LineBrowser::sectionStep), "RELEASE FX");
+    EXPECT_FALSE (bar.getStep (LineBrowser::sectionStep).isCurrent());
+    EXPECT_EQ (bar.getLevel(), 1);
+    body.resetSections();
+    expectAtFirstLevel ("entered by key");
 
     for (int s = 0; s < numPanelSections; ++s)
         for (int effect = -1; effect < XPadSection::numEffects; ++effect)
