@@ -635,8 +635,7 @@ void MainWindow::placeEffectBrowser()
     // A hidden section step names no section, whatever text it kept.
     const auto sectionStep = lineBrowser.isStepVisible (LineBrowser::sectionStep) ? lineBrowser.getStepText (LineBrowser::sectionStep)
                                                                                   : juce::String();
-    // The sampler window shows no path of its own on the breadcrumb yet, so it never holds it.
-    placeBesideMainWindow (effectBrowser, *this, sectionStep, false);
+    placeBesideMainWindow (effectBrowser, *this, sectionStep, samplerWindow.isDrivingBreadcrumb());
 }
 
 //==============================================================================
@@ -680,7 +679,10 @@ void MainWindow::focusSampleEditor()
 
 void MainWindow::mirrorLevel (int level, const juce::String& name)
 {
-    effectBrowser.selectItem (level, name);
+    // While the sampler window puts its own path on the breadcrumb as it comes to the front, the
+    // browser keeps mirroring the panel.
+    if (! samplerWindow.isDrivingBreadcrumb())
+        effectBrowser.selectItem (level, name);
 }
 
 void MainWindow::placeBrowserBesideMainWindow()

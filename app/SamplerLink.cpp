@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/WindowStacking.h"
+#include "editor/bindings/PanelNames.h"
 
 namespace
 {
@@ -73,9 +74,6 @@ void SamplerLink::placeEffectBrowser()
 }
 
 //==============================================================================
-// The breadcrumb bar on this branch shows its steps' texts but cannot be set from outside yet; its
-// step operations (showLinePathSection, showLinePathEffect, showLinePathSlot) and the saving and
-// restoring of its steps come with the bar's own work, and go in here.
 bool SamplerLink::showsSampler()
 {
     const auto& bar = window.getLineBrowser();
@@ -83,10 +81,30 @@ bool SamplerLink::showsSampler()
         && bar.isStepVisible (effectStep) && bar.getStepText (effectStep) == "SAMPLER";
 }
 
-void SamplerLink::save() {}
-void SamplerLink::restore() {}
-void SamplerLink::showSampler() {}
-void SamplerLink::showSlot (const juce::String&) {}
+void SamplerLink::save()
+{
+    savedSteps = window.getLineBrowser().saveSteps();
+}
+
+void SamplerLink::restore()
+{
+    // The panel's own path comes back, and the effect browser follows it again.
+    auto& bar = window.getLineBrowser();
+    bar.restoreSteps (savedSteps);
+    bar.mirrorSteps();
+}
+
+void SamplerLink::showSampler()
+{
+    auto& bar = window.getLineBrowser();
+    bar.showLinePathSection (PanelNames::sectionName (3), false);
+    bar.showLinePathEffect (PanelNames::samplerEffectName);
+}
+
+void SamplerLink::showSlot (const juce::String& slotName)
+{
+    window.getLineBrowser().showLinePathSlot (slotName);
+}
 
 //==============================================================================
 void SamplerLink::refreshSamplerView()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/LineBrowser.h"
 #include "sampler/SamplerWindow.h"
 
 class MainWindow;
@@ -39,6 +40,7 @@ public:
 
 private:
     MainWindow& window;
+    LineBrowser::Path savedSteps;
 
     JUCE_DECLARE_NON_COPYABLE (SamplerLink)
 };

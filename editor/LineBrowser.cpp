@@ -78,13 +78,21 @@ void LineBrowser::hideStep (Step step)
     getStep (step).setCurrent (false);
 }
 
-void LineBrowser::mirrorLevel (int newLevel, const juce::String& name)
+int LineBrowser::getLevel() const
 {
-    level = newLevel;
+    for (int step = slotStep; step > modelStep; --step)
+        if (steps[(size_t) step]->isVisible() && steps[(size_t) step]->isCurrent())
+            return step + 1;
+
+    return 1;
+}
+
+void LineBrowser::mirrorLevel (int level, const juce::String& name)
+{
     repaint();
 
     if (mirror != nullptr)
-        mirror->mirrorLevel (newLevel, name);
+        mirror->mirrorLevel (level, name);
 }
 
 void LineBrowser::showLinePathRoot()
@@ -212,6 +220,15 @@ void LineBrowser::restoreSteps (const Path& path)
     }
 
     repaint();
+}
+
+void LineBrowser::mirrorSteps()
+{
+    // The browser finds an effect within the section it was last given, so each level goes in turn.
+    const int level = getLevel();
+
+    for (int step = modelStep; step < level; ++step)
+        mirrorLevel (step + 1, getStepText (step));
 }
 
 //==============================================================================

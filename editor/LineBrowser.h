@@ -44,8 +44,9 @@ public:
     LineBrowserButton& getStep (Step step) noexcept             { return *steps[(size_t) step]; }
     const LineBrowserButton& getStep (Step step) const noexcept { return *steps[(size_t) step]; }
 
-    /** The level the steps last passed on (1 the model alone .. 4 a sampler slot). */
-    int getLevel() const noexcept                               { return level; }
+    /** The level the steps show: the last shown step that is current (1 the model alone .. 4 a
+        sampler slot); previews of a section or an effect are no level. */
+    int getLevel() const;
     juce::String getStepText (int step) const;
     bool isStepVisible (int step) const;
 
@@ -88,6 +89,10 @@ public:
     /** Puts saved steps back as they were, texts, flags and image sets; nothing else is told. */
     void restoreSteps (const Path& path);
 
+    /** Tells the mirror the path the steps show, level by level up to the current one (after
+        restoreSteps, so that the effect browser follows). */
+    void mirrorSteps();
+
     //==============================================================================
     void resized() override;
 
@@ -100,7 +105,6 @@ private:
     std::array<std::unique_ptr<LineBrowserButton>, numSteps> steps;
     EffectNavigator* navigator = nullptr;
     Mirror* mirror = nullptr;
-    int level = 1;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LineBrowser)
 };

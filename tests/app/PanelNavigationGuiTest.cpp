@@ -193,12 +193,35 @@ TEST_F (PanelNavigationGuiTest, EverySectionAndEffectOpensByClicksAndClosesAgain
         }
     }
 
-    // SAMPLER opens the sampler window over the panel, at the third level.
+    // SAMPLER opens the sampler window over the panel, at the third level; a slot's editor is the
+    // fourth, which the browser mirrors too.
+    auto& sampler = window->getSamplerWindow();
     click (*xpad.xpadEffectButtons[XPadEffect::sampler], "SAMPLER");
     pumpMessages (500);
     expectLevel (3, 3, XPadEffect::sampler, "SAMPLER");
-    EXPECT_TRUE (window->getSamplerWindow().isVisible());
-    window->getSamplerWindow().setVisible (false);
+    EXPECT_TRUE (sampler.isVisible());
+
+    ASSERT_TRUE (sampler.openSlot (6));
+    EXPECT_EQ (window->getLineBrowser().getLevel(), 4);
+    ASSERT_NE (window->getEffectBrowser().getTreeView().getSelectedItem (0), nullptr);
+    EXPECT_EQ (window->getEffectBrowser().getTreeView().getSelectedItem (0)->getUniqueName(), "BANK2-SLOT3");
+
+    // Closed with the panel's own path on the breadcrumb, the panel goes back to X-PAD's effects.
+    sampler.closeButtonPressed();
+    pumpMessages (300);
+    expectLevel (2, 3, 0, "sampler closed");
+
+    // Brought up over another section, the sampler shows its own path and puts the panel's back.
+    click (*body, "the body");
+    click (*scene.sceneButton, "SCENE FX");
+    sampler.setVisible (true);
+    sampler.toFront (true);
+    pumpMessages (300);
+    EXPECT_EQ (window->getLineBrowser().getStepText (LineBrowser::effectStep), "SAMPLER");
+    EXPECT_EQ (window->getEffectBrowser().getCurrentLevel(), 2) << "the browser still mirrors the panel";
+    sampler.closeButtonPressed();
+    pumpMessages (300);
+    expectLevel (2, 1, 0, "sampler closed over SCENE FX");
     window->toFront (true);
     pumpMessages (300);
 
