@@ -80,10 +80,6 @@ public:
     void selectReleaseEffect (int effect);
     void selectXPadEffect (int effect);
 
-    /** The SCENE FX section view of an effect (the lock position: the effect shown last); returns
-        the effect's key, null for the lock position. */
-    SceneMenuButton* showSceneEffect (int effect)       { return selectSceneEffect (effect); }
-
     //==============================================================================
     // Edit views: an effect opened for editing (level 3), remembered as the section's edited effect.
     void chooseIsolateEffect (int effect);
@@ -108,8 +104,8 @@ public:
     void setBreadcrumb (LineBrowser* bar) noexcept      { breadcrumb = bar; }
     LineBrowser* getBreadcrumb() const noexcept         { return breadcrumb; }
 
-    /** The level the breadcrumb last passed to the effect browser (1 without a breadcrumb). */
-    int getLevel() const noexcept;
+    /** The level the breadcrumb shows, which the effect browser mirrors (1 without a breadcrumb). */
+    int getLevel() const;
 
     /** Level 2 of a section (-1: the current section); the panel is reset first. */
     void showSection (int section) override;

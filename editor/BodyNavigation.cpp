@@ -52,7 +52,7 @@ void raiseExpanded (AnimImageButton& b)
 } // namespace
 
 //==============================================================================
-int Body::getLevel() const noexcept
+int Body::getLevel() const
 {
     return breadcrumb != nullptr ? breadcrumb->getLevel() : 1;
 }
