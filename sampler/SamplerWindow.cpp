@@ -402,7 +402,9 @@ bool SamplerWindow::keyPressed (const juce::KeyPress& key)
 //==============================================================================
 void SamplerWindow::broughtToFront()
 {
-    if (drivingBreadcrumb)
+    // A restacking that the window system reports only after the window was closed must not put
+    // the sampler's path back on the breadcrumb (nor save the panel's path over the one put back).
+    if (drivingBreadcrumb || ! isVisible())
         return;
 
     const juce::ScopedValueSetter<bool> driving (drivingBreadcrumb, true);

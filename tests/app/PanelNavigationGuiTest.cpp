@@ -89,12 +89,12 @@ struct PanelNavigationGuiTest : ::testing::Test
     {
         auto p = landingPoint (c);
         ASSERT_TRUE (p.has_value()) << "nothing of " << what << " can be clicked";
-        moveTo (*p, 400);
+        moveTo (*p, 450);
 
+        // Moved onto again for real, so that the hover flags stand as the pointer left them.
         const auto again = landingPoint (c);
         ASSERT_TRUE (again.has_value()) << what << " was covered once the mouse came";
-        if (*again != *p)
-            moveTo (*again, 150);
+        moveTo (*again, 200);
 
         ASSERT_TRUE (runXdotool ({ "click", "1" }, 300)) << what;
     }
@@ -110,6 +110,11 @@ struct PanelNavigationGuiTest : ::testing::Test
     {
         auto& bar = window->getLineBrowser();
         auto& browser = window->getEffectBrowser();
+
+        // A loaded machine may take a moment to hand the click over.
+        for (int waited = 0; bar.getLevel() != level && waited < 2000; waited += 50)
+            pumpMessages (50);
+
         EXPECT_EQ (bar.getLevel(), level) << where;
         EXPECT_EQ (browser.getCurrentLevel(), level) << where;
 
@@ -216,6 +221,10 @@ TEST_F (PanelNavigationGuiTest, EverySectionAndEffectOpensByClicksAndClosesAgain
     click (*scene.sceneButton, "SCENE FX");
     sampler.setVisible (true);
     sampler.toFront (true);
+
+    // The window must have come to the front (and shown its path) before it closes again.
+    for (int waited = 0; ! sampler.isActiveWindow() && waited < 2000; waited += 50)
+        pumpMessages (50);
     pumpMessages (300);
     EXPECT_EQ (window->getLineBrowser().getStepText (LineBrowser::effectStep), "SAMPLER");
     EXPECT_EQ (window->getEffectBrowser().getCurrentLevel(), 2) << "the browser still mirrors the panel";
