@@ -7,6 +7,7 @@
 #include "app/MenuView.h"
 #include "app/MessageTexts.h"
 #include "core/transfer/CardTransfer.h"
+#include "sampler/files/SampleWavInfo.h"
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "TestEnums.h"
@@ -451,6 +452,26 @@ TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheC
     window->setDocumentModified (true);
     window->setSamplerModified (true);
 
+    // A slot filled with a 44.1 kHz source that the sampler has not prepared yet: the export has it
+    // prepared, and the card gets the 48 kHz copy with the slot's loop and tempo, not the source.
+    const auto source = mounts.getFile().getChildFile ("source.wav");
+    {
+        juce::AudioBuffer<float> ramp (2, 44100);
+        for (int i = 0; i < ramp.getNumSamples(); ++i)
+        {
+            ramp.setSample (0, i, (float) (i % 441) / 882.0f);
+            ramp.setSample (1, i, -ramp.getSample (0, i));
+        }
+        std::unique_ptr<juce::AudioFormatWriter> writer (juce::WavAudioFormat().createWriterFor (
+            source.createOutputStream().release(), 44100.0, 2, 16, {}, 0));
+        ASSERT_TRUE (writer != nullptr && writer->writeFromAudioSampleBuffer (ramp, 0, ramp.getNumSamples()));
+    }
+    auto& slot = samplerSlot (*current, 0);
+    setSlotPath (slot, source.getFullPathName());
+    slot.loop = 1;
+    slot.tempo = 12800;
+    ASSERT_EQ (window->getSamplerWindow().getTemporaryFile (0), juce::File());
+
     auto volume = std::make_unique<HeldVolume>();
     auto& held = *volume;
     window->setCardVolume (std::move (volume));
@@ -485,8 +506,20 @@ TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheC
 
     EXPECT_EQ (panel (exportPanel), nullptr);
     EXPECT_EQ (CardTransfer::documentFileFor (card).loadFileAsString(), CardTransfer::cardDocumentText (*current));
-    EXPECT_TRUE (CardTransfer::sampleFileFor (card, 1, 1).getParentDirectory().isDirectory());
     EXPECT_FALSE (stale.exists());
     EXPECT_FALSE (window->isDocumentModified());
     EXPECT_FALSE (window->isSamplerModified());
+
+    const auto prepared = window->getSamplerWindow().getTemporaryFile (0);
+    const auto onCard = CardTransfer::sampleFileFor (card, 1, 1);
+    ASSERT_TRUE (prepared.existsAsFile());
+    EXPECT_FALSE (window->getSamplerWindow().isVisible()) << "prepared without showing the sampler";
+    EXPECT_TRUE (onCard.hasIdenticalContentTo (prepared));
+    int32_t loop = 0, tempo = 0;
+    double frames = 0;
+    int rate = 0;
+    ASSERT_EQ (readSampleWavInfo (onCard, &loop, &tempo, &frames, true, &rate), sampleWavOk);
+    EXPECT_EQ (std::vector<double> ({ (double) rate, frames, (double) loop, (double) tempo }),
+               std::vector<double> ({ 48000, 48000, 1, 12800 }));
+    EXPECT_EQ (CardTransfer::sampleFileFor (card, 1, 2).getParentDirectory().getNumberOfChildFiles (juce::File::findFiles), 1);
 }
