@@ -1,11 +1,11 @@
 // Times a card export of a document whose 16 slots all hold a prepared sample, flush included, into a
 // local folder standing for the card (the first argument, or a folder in the temporary directory).
+#include "bench/BenchTiming.h"
 #include "core/DeviceSettings.h"
 #include "core/transfer/CardTransfer.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace
@@ -34,25 +34,16 @@ std::vector<juce::File> makePreparedFiles (const juce::File& folder, double seco
 double medianExportMs (const juce::File& cardRoot, const DeviceSettings& document, const std::vector<juce::File>& files)
 {
     SystemCardVolume volume;
-    std::vector<double> times;
 
-    for (int run = 0; run < 5; ++run)
+    return bench::medianMs (5, [&]
     {
-        CardTransfer transfer (cardRoot, {}, volume);
-        const auto start = std::chrono::steady_clock::now();
-
         if (CardTransfer::prepareExport (cardRoot).has_value()
-            || transfer.exportToCard (document, files).outcome != CardTransfer::Outcome::completed)
+            || CardTransfer (cardRoot, {}, volume).exportToCard (document, files).outcome != CardTransfer::Outcome::completed)
         {
             std::fprintf (stderr, "export failed\n");
             std::exit (1);
         }
-
-        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
-    }
-
-    std::sort (times.begin(), times.end());
-    return times[times.size() / 2];
+    });
 }
 } // namespace
 

@@ -1,31 +1,12 @@
 // Times the document format on a document with all 16 slots in use: the full text, its parse, and
 // the one-value difference that every commit builds. Prints medians as "name: value" lines.
+#include "bench/BenchTiming.h"
 #include "core/DeviceSettings.h"
 #include "core/DocumentXml.h"
 
 #include <juce_events/juce_events.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
-
-namespace
-{
-template <typename Function>
-double medianMs (int runs, Function&& f)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i)
-    {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort (times.begin(), times.end());
-    return times[times.size() / 2];
-}
-} // namespace
 
 int main()
 {
@@ -44,9 +25,9 @@ int main()
     }
 
     juce::String text;
-    const double fullText = medianMs (201, [&] { text = createSettingsText (*document, *document, {}); });
+    const double fullText = bench::medianMs (201, [&] { text = createSettingsText (*document, *document, {}); });
 
-    const double fullParse = medianMs (201, [&]
+    const double fullParse = bench::medianMs (201, [&]
     {
         auto target = createDeviceSettings();
         parseSettingsText (*target, text);
@@ -55,7 +36,7 @@ int main()
     auto lastSent = std::make_unique<DeviceSettings> (*document);
     document->scene[SceneEffect::crushEcho][10] = 3;
     int children = 0;
-    const double oneValueDiff = medianMs (2001, [&]
+    const double oneValueDiff = bench::medianMs (2001, [&]
     {
         auto v10 = createSettingsElementV10 (*document, *lastSent, { false, true });
         auto v11 = createSettingsElementV11 (*document, *lastSent, { false, true });

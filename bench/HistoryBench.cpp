@@ -2,6 +2,7 @@
 // the undo history then holds and the median time of one commit; then commits with Sync on and a
 // connected (simulated) unit, whose time includes building and sending the difference. Prints
 // "name: value" lines.
+#include "bench/BenchTiming.h"
 #include "core/DocumentKeys.h"
 #include "core/EditController.h"
 #include "core/MidiThread.h"
@@ -11,7 +12,6 @@
 #include <juce_events/juce_events.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -65,9 +65,7 @@ int main()
             auto& value = *values[(size_t) i % values.size()];
             value = value == 0 ? 1 : 0;
 
-            const auto start = std::chrono::steady_clock::now();
-            recorded += controller.commitSettingsChange() ? 1 : 0;
-            times.push_back (std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count());
+            times.push_back (bench::timeMs ([&] { recorded += controller.commitSettingsChange() ? 1 : 0; }));
         }
 
         std::sort (times.begin(), times.end());

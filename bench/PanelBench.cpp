@@ -7,6 +7,7 @@
 //                             (simulated) unit, Sync on
 // Needs a display for the window: xvfb-run -a -s "-screen 0 1280x900x24" build/bin/panel_bench
 #include "app/ContentLayout.h"
+#include "bench/BenchTiming.h"
 #include "app/MainWindow.h"
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
@@ -16,27 +17,11 @@
 #include "widgets/CustomLookAndFeel.h"
 #include "widgets/ValueCombo.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace
 {
-double median (std::vector<double> times)
-{
-    std::sort (times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-double timeMs (const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli> (std::chrono::steady_clock::now() - start).count();
-}
-
 std::unique_ptr<DeviceSettings> busyDocument()
 {
     juce::Random random (11);
@@ -100,20 +85,20 @@ int main()
         auto& body = window.getBody();
 
         for (int i = 0; i < 500; ++i)
-            refreshTimes.push_back (timeMs ([&] { body.refreshFromData(); }));
+            refreshTimes.push_back (bench::timeMs ([&] { body.refreshFromData(); }));
 
         juce::Image image (juce::Image::RGB, ContentLayout::mainWidth, ContentLayout::mainHeight, true, juce::SoftwareImageType());
         const auto paint = [&] { juce::Graphics g (image); window.paintEntireComponent (g, true); };
         paint();    // the body's picture is loaded on the first paint
 
         for (int i = 0; i < 60; ++i)
-            paintTimes.push_back (timeMs (paint));
+            paintTimes.push_back (bench::timeMs (paint));
 
         body.getSectionButton (PanelSection::scene)->setStateAndReevaluate (juce::Button::buttonOver);
         juce::MessageManager::getInstance()->runDispatchLoopUntil (500);
 
         for (int i = 0; i < 60; ++i)
-            sectionPaintTimes.push_back (timeMs (paint));
+            sectionPaintTimes.push_back (bench::timeMs (paint));
 
         window.setVisible (false);
     }
@@ -140,17 +125,17 @@ int main()
     for (int i = 0; i < edits; ++i)
     {
         const int next = (box->getSelectedItemIndex() + 1) % box->getNumItems();
-        editTimes.push_back (timeMs ([&] { box->setSelectedItemIndex (next, juce::sendNotificationSync); }));
+        editTimes.push_back (bench::timeMs ([&] { box->setSelectedItemIndex (next, juce::sendNotificationSync); }));
     }
 
     // Every edit must have been handed to the unit, or the figure timed something else.
     const bool allSent = SimulatedUnit::waitFor ([&] { return unit.getSettingsReceivedCount() >= edits; }, 10000);
     host.editor.setLink (nullptr);
 
-    std::printf ("panel_refresh_ms: %.4f\n", median (refreshTimes));
-    std::printf ("panel_paint_ms: %.3f\n", median (paintTimes));
-    std::printf ("panel_paint_section_ms: %.3f\n", median (sectionPaintTimes));
-    std::printf ("edit_to_send_ms: %.4f\n", median (editTimes));
+    std::printf ("panel_refresh_ms: %.4f\n", bench::median (refreshTimes));
+    std::printf ("panel_paint_ms: %.3f\n", bench::median (paintTimes));
+    std::printf ("panel_paint_section_ms: %.3f\n", bench::median (sectionPaintTimes));
+    std::printf ("edit_to_send_ms: %.4f\n", bench::median (editTimes));
 
     juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
     return allSent ? 0 : 1;

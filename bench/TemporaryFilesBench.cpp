@@ -2,35 +2,30 @@
 // each built into its 48 kHz file, as after loading a document or before a card export. Every timed run
 // changes each slot's gain so that every file is really rebuilt. Median of 5 runs, on all cores and on
 // one.
+#include "bench/BenchTiming.h"
+#include "bench/SourceWav.h"
 #include "sampler/files/SamplerTemporaryFiles.h"
 #include "sampler/files/SamplerTiles.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace
 {
-constexpr int sourceRate = 44100, sourceSeconds = 16;
+constexpr int sourceSeconds = 16;
 
 juce::File writeSource (const juce::File& folder, int index)
 {
     const auto file = folder.getChildFile ("source" + juce::String (index) + ".wav");
-    constexpr int frames = sourceRate * sourceSeconds;
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(),
-                                                                          sourceRate, 2, 16, {}, 0));
-    juce::AudioBuffer<float> buffer (2, frames);
-    juce::Random random (index);
 
-    for (int i = 0; i < frames; ++i)
-        for (int c = 0; c < 2; ++c)
-            buffer.setSample (c, i, 0.4f * std::sin ((float) i * 0.029f * (float) (c + 1 + index))
-                                        + 0.1f * (random.nextFloat() - 0.5f));
+    // Each slot its own tone, so no two files are alike.
+    if (! bench::writeSourceWav (file, 16, sourceSeconds, 0.029f * (float) (index + 1), index))
+    {
+        std::fprintf (stderr, "cannot write %s\n", file.getFullPathName().toRawUTF8());
+        std::exit (1);
+    }
 
-    writer->writeFromAudioSampleBuffer (buffer, 0, frames);
     return file;
 }
 
@@ -45,9 +40,8 @@ double medianRunMs (SamplerTemporaryFiles& files, DeviceSettings& document, Samp
         for (int slot = 0; slot < numUnitSlots; ++slot)
             samplerSlot (document, slot).gainIndex = gain;
 
-        const auto start = std::chrono::steady_clock::now();
-        const auto result = files.rebuild (document, tiles, false, {});
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+        SamplerTemporaryFiles::RunResult result;
+        times.push_back (bench::timeMs ([&] { result = files.rebuild (document, tiles, false, {}); }));
 
         for (int slot = 0; slot < numUnitSlots; ++slot)
         {
@@ -57,12 +51,9 @@ double medianRunMs (SamplerTemporaryFiles& files, DeviceSettings& document, Samp
                 std::exit (1);
             }
         }
-
-        times.push_back (elapsed.count());
     }
 
-    std::sort (times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::median (std::move (times));
 }
 } // namespace
 

@@ -1,52 +1,39 @@
 // Times the making of one slot's file: 16 s at 48 kHz stereo from a 44.1 kHz source, as the sampler does
 // after every edit. Median of 5 builds for a 16-bit and for a 24-bit source.
+#include "bench/BenchTiming.h"
+#include "bench/SourceWav.h"
 #include "sampler/files/SampleFileBuilder.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
+#include <cstdlib>
 
 namespace
 {
 juce::File writeSource (const juce::File& folder, int bits)
 {
     const auto file = folder.getChildFile ("source" + juce::String (bits) + ".wav");
-    constexpr int rate = 44100, frames = rate * 18;
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), rate, 2, bits, {}, 0));
-    juce::AudioBuffer<float> buffer (2, frames);
-    juce::Random random (7);
 
-    for (int i = 0; i < frames; ++i)
-        for (int c = 0; c < 2; ++c)
-            buffer.setSample (c, i, 0.4f * std::sin ((float) i * 0.031f * (float) (c + 1)) + 0.1f * (random.nextFloat() - 0.5f));
+    if (! bench::writeSourceWav (file, bits, 18, 0.031f, 7))
+    {
+        std::fprintf (stderr, "cannot write %s\n", file.getFullPathName().toRawUTF8());
+        std::exit (1);
+    }
 
-    writer->writeFromAudioSampleBuffer (buffer, 0, frames);
     return file;
 }
 
 double medianBuildMs (const juce::File& source, const juce::File& target)
 {
-    std::vector<double> times;
+    int run = 0;
 
-    for (int run = 0; run < 5; ++run)
+    return bench::medianMs (5, [&]
     {
-        const auto start = std::chrono::steady_clock::now();
-        const bool ok = buildSampleFile (source, target, 1, 12800, 1000, 17000, 120 + run);
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-
-        if (! ok)
+        if (! buildSampleFile (source, target, 1, 12800, 1000, 17000, 120 + run++))
         {
             std::fprintf (stderr, "build failed\n");
             std::exit (1);
         }
-
-        times.push_back (elapsed.count());
-    }
-
-    std::sort (times.begin(), times.end());
-    return times[times.size() / 2];
+    });
 }
 } // namespace
 
