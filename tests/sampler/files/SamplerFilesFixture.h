@@ -1,14 +1,13 @@
 #pragma once
 
+#include "ScopedTestFolder.h"
 #include "WavTestSupport.h"
 #include "sampler/files/SamplerTemporaryFiles.h"
 #include "sampler/files/SamplerTiles.h"
 
 #include "JuceTestPrinters.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 
 /** A document, the tiles and their temporary files over a temporary folder (TMPDIR) of the test's own,
     which must be empty again once the files are gone; sources go into a folder beside it. */
@@ -17,30 +16,13 @@ class SamplerFilesFixture  : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (const char* old = std::getenv ("TMPDIR"))
-            oldTmpDir = old;
-
-        const auto name = "sampler_files_test_" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt64());
-        root = juce::File ("/tmp").getChildFile (name);
-        sources = root.getChildFile ("sources");
-        tmpDir = root.getChildFile ("tmp");
-        sources.createDirectory();
-        tmpDir.createDirectory();
-        ::setenv ("TMPDIR", tmpDir.getFullPathName().toRawUTF8(), 1);
         resetDeviceSettings (*document, false);
     }
 
     void TearDown() override
     {
         files.reset();
-        EXPECT_EQ (tmpDir.getNumberOfChildFiles (juce::File::findFilesAndDirectories), 0) << "left in TMPDIR";
-
-        if (oldTmpDir.has_value())
-            ::setenv ("TMPDIR", oldTmpDir->c_str(), 1);
-        else
-            ::unsetenv ("TMPDIR");
-
-        root.deleteRecursively();
+        EXPECT_EQ (scope.numLeftInTmpDir(), 0) << "left in TMPDIR";
     }
 
     /** A 48 kHz mono source of our own format, with a "qzt1" chunk carrying loop and tempo. */
@@ -75,8 +57,8 @@ protected:
 
     int filesInTmpDir() const    { return tmpDir.getNumberOfChildFiles (juce::File::findFiles); }
 
-    juce::File root, sources, tmpDir;
-    std::optional<std::string> oldTmpDir;
+    ScopedTestFolder scope { "sampler_files_test_" };
+    const juce::File &root = scope.root, &sources = scope.sources, &tmpDir = scope.tmpDir;
     std::unique_ptr<DeviceSettings> document = createDeviceSettings();
     SamplerTiles tiles;
     std::unique_ptr<SamplerTemporaryFiles> files = std::make_unique<SamplerTemporaryFiles>();

@@ -1,10 +1,10 @@
 #include "sampler/files/SampleFileBuilder.h"
 #include "sampler/files/SampleWavInfo.h"
 #include "sampler/files/TemporarySampleFile.h"
+#include "ScopedTestFolder.h"
 #include "WavTestSupport.h"
 
 #include <csignal>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -18,30 +18,9 @@ constexpr float pi = juce::MathConstants<float>::pi;
 class TemporarySampleFileTest  : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        if (const char* old = std::getenv ("TMPDIR"))
-            oldTmpDir = old;
-
-        root = juce::File ("/tmp").getNonexistentChildFile ("sample_file_test_" + juce::String::toHexString (juce::Random::getSystemRandom().nextInt64()),
-                                                            "", false);
-        sources = root.getChildFile ("sources");
-        tmpDir = root.getChildFile ("tmp");
-        sources.createDirectory();
-        tmpDir.createDirectory();
-        ::setenv ("TMPDIR", tmpDir.getFullPathName().toRawUTF8(), 1);
-    }
-
     void TearDown() override
     {
-        EXPECT_EQ (tmpDir.getNumberOfChildFiles (juce::File::findFilesAndDirectories), 0) << "left in TMPDIR";
-
-        if (oldTmpDir.has_value())
-            ::setenv ("TMPDIR", oldTmpDir->c_str(), 1);
-        else
-            ::unsetenv ("TMPDIR");
-
-        root.deleteRecursively();
+        EXPECT_EQ (scope.numLeftInTmpDir(), 0) << "left in TMPDIR";
     }
 
     juce::File source (const juce::String& name, int channels, double rate, int bits, double seconds,
@@ -52,8 +31,8 @@ protected:
         return file;
     }
 
-    juce::File root, sources, tmpDir;
-    std::optional<std::string> oldTmpDir;
+    ScopedTestFolder scope { "sample_file_test_" };
+    const juce::File &root = scope.root, &sources = scope.sources, &tmpDir = scope.tmpDir;
 };
 
 float peak (const juce::AudioBuffer<float>& b)
