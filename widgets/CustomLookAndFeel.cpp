@@ -1,6 +1,7 @@
 #include "widgets/CustomLookAndFeel.h"
 
 #include "widgets/LanguageTypefaces.h"
+#include "widgets/MenuComponentButton.h"
 #include "widgets/SliderLabelComp.h"
 #include "widgets/TypefaceResolver.h"
 
@@ -178,6 +179,47 @@ void CustomLookAndFeel::drawProgressBar (Graphics& g, ProgressBar& bar, int widt
         g.setFont (skinFont ((float) height * 0.6f));
         g.drawText (text, 0, 0, width, height, Justification::centred, false);
     }
+}
+
+//==============================================================================
+namespace
+{
+bool isAlertButton (const Button& button)
+{
+    return button.findParentComponentOfClass<AlertWindow>() != nullptr;
+}
+} // namespace
+
+Array<int> CustomLookAndFeel::getWidthsForTextButtons (AlertWindow&, const Array<TextButton*>& buttons)
+{
+    Array<int> widths;
+    widths.insertMultiple (0, MenuComponentButton::width, buttons.size());
+    return widths;
+}
+
+void CustomLookAndFeel::drawButtonBackground (Graphics& g, Button& button, const Colour& background, bool isOver, bool isDown)
+{
+    if (! isAlertButton (button))
+    {
+        LookAndFeel_V2::drawButtonBackground (g, button, background, isOver, isDown);
+        return;
+    }
+
+    // The states as the panel buttons show them: a focused button looks as one under the mouse.
+    using S = SkinButtonState;
+    const auto state = ! button.isEnabled() ? S::disabled
+                     : isDown               ? S::down
+                     : isOver || button.hasKeyboardFocus (true) ? S::over
+                                            : S::normal;
+    g.drawImageAt (SkinImages::get (SkinImageSets::panelButton[state]), 0, 0);
+}
+
+void CustomLookAndFeel::drawButtonText (Graphics& g, TextButton& button, bool isOver, bool isDown)
+{
+    if (isAlertButton (button))
+        MenuComponentButton::drawCaption (g, button.getButtonText(), button.getLocalBounds(), button.isEnabled());
+    else
+        LookAndFeel_V2::drawButtonText (g, button, isOver, isDown);
 }
 
 //==============================================================================

@@ -40,13 +40,17 @@ juce::Colour MenuComponentButton::getCaptionColour() const
 void MenuComponentButton::paintButton (juce::Graphics& g, bool isOver, bool isDown)
 {
     CustomImageButton::paintButton (g, isOver, isDown);
+    drawCaption (g, getButtonText(), getLocalBounds(), isEnabled());
+}
 
+void MenuComponentButton::drawCaption (juce::Graphics& g, const juce::String& caption, juce::Rectangle<int> area, bool enabled)
+{
     // Resolved here rather than through the default look-and-feel, so the caption draws the same in
     // every window (and in a snapshot taken before the skin is installed).
     const auto font = CustomLookAndFeel::skinFont (captionHeight);
     g.setFont (juce::Font (TypefaceResolver::getInstance().getTypefaceFor (font)).withHeight (captionHeight));
-    g.setColour (getCaptionColour());
-    g.drawFittedText (getButtonText(), getLocalBounds(), juce::Justification::centred, 1, minimumCaptionScale);
+    g.setColour (enabled ? captionColour : disabledCaptionColour);
+    g.drawFittedText (caption, area, juce::Justification::centred, 1, minimumCaptionScale);
 }
 
 bool MenuComponentButton::keyPressed (const juce::KeyPress& key)

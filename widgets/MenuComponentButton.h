@@ -21,6 +21,10 @@ public:
     /** The caption's colour: light, or dark red while the button or a parent is disabled. */
     juce::Colour getCaptionColour() const;
 
+    /** Draws a caption as this button does, for buttons made elsewhere (the framework's alert
+        windows) that wear the same face. */
+    static void drawCaption (juce::Graphics&, const juce::String& caption, juce::Rectangle<int> area, bool enabled);
+
     void paintButton (juce::Graphics&, bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
     bool keyPressed (const juce::KeyPress&) override;
     void mouseMove (const juce::MouseEvent&) override;
