@@ -202,9 +202,10 @@ Path sceneRail()
     return rail;
 }
 
-void printIsolate (const Print& p)
+/** The Isolate controls' print, the same in the section and in its panel overlay: the keys' bed, the
+    rail, the lock key, the four effect keys and the three knob seats. */
+void printIsolateControls (const Print& p)
 {
-    p.zoneFrame (Section::isolate);
     p.bed (41, 109, 452, 45);
     p.rail (isolateRail());
     p.lockKey (472 + 11, 53 + 97);
@@ -214,6 +215,12 @@ void printIsolate (const Print& p)
 
     for (auto cx : { 200.0f, 328.0f, 456.0f })
         p.seat (cx, 230.0f, 39.5f, 7.0f);
+}
+
+void printIsolate (const Print& p)
+{
+    p.zoneFrame (Section::isolate);
+    printIsolateControls (p);
 
     for (auto x : { 147, 210, 275, 338, 403, 466 })
         p.window ((float) x - 2, 264, 47, 19);
@@ -226,15 +233,7 @@ void printIsolate (const Print& p)
 
 void printIsolatePanel (const Print& p)
 {
-    p.bed (41, 109, 452, 45);
-    p.rail (isolateRail());
-    p.lockKey (472 + 11, 53 + 97);
-
-    for (int i = 0; i < 4; ++i)
-        p.key (49.0f + 110.0f * (float) i, 114, 106, 36);
-
-    for (auto cx : { 200.0f, 328.0f, 456.0f })
-        p.seat (cx, 230.0f, 39.5f, 7.0f);
+    printIsolateControls (p);
 
     // The close key's seat on the tab.
     SkinPainter::drawWell (p.g, p.at (548, 200, 60, 54), 8.0f, bedColour);
