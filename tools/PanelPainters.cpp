@@ -367,16 +367,11 @@ void paintChassis (Image& image, BodyColour colour)
     // Screws at the corners of the top step, and vents between them.
     Graphics g (image);
 
+    const SkinPainter::ScrewLook screw { Colours::black.withAlpha (light ? 0.3f : 0.55f), base.brighter (0.3f),
+                                         base.darker (0.4f), base.darker (light ? 0.8f : 1.0f), 1.2f };
+
     for (auto c : { Point<float> (32.0f, 66.0f), Point<float> (452.0f, 66.0f), Point<float> (878.0f, 30.0f) })
-    {
-        const auto head = Rectangle<float> (9.0f, 9.0f).withCentre (c);
-        g.setColour (Colours::black.withAlpha (light ? 0.3f : 0.55f));
-        g.fillEllipse (head.expanded (1.0f).translated (0.0f, 0.5f));
-        g.setGradientFill (ColourGradient::vertical (base.brighter (0.3f), head.getY(), base.darker (0.4f), head.getBottom()));
-        g.fillEllipse (head);
-        g.setColour (base.darker (light ? 0.8f : 1.0f));
-        g.drawLine (c.x - 3.0f, c.y + 1.5f, c.x + 3.0f, c.y - 1.5f, 1.2f);
-    }
+        SkinPainter::drawScrew (g, c, 9.0f, { 3.0f, 1.5f }, screw);
 
     for (int i = 0; i < 14; ++i)
     {

@@ -14,6 +14,10 @@ namespace
 {
 constexpr float pi = MathConstants<float>::pi;
 
+/** The sampler window's and the slot editor's screws: dark steel on the dark frame. */
+const SkinPainter::ScrewLook screwLook { Colours::black.withAlpha (0.5f), Colour (0xff4a4e56), Colour (0xff16181b),
+                                         Colour (0xff0c0d0f) };
+
 Rectangle<float> boundsOf (const Image& image)
 {
     return image.getBounds().toFloat();
@@ -74,15 +78,7 @@ void paintFrame (Image& canvas, const SliceGrid& grid)
     // A screw head in each corner.
     for (auto c : { Point<float> (13.5f, 13.5f), Point<float> ((float) w - 13.5f, 13.5f),
                     Point<float> (13.5f, (float) h - 13.5f), Point<float> ((float) w - 13.5f, (float) h - 13.5f) })
-    {
-        const auto head = Rectangle<float> (7.0f, 7.0f).withCentre (c);
-        g.setColour (Colours::black.withAlpha (0.5f));
-        g.fillEllipse (head.expanded (1.0f).translated (0.0f, 0.5f));
-        g.setGradientFill (ColourGradient::vertical (Colour (0xff4a4e56), head.getY(), Colour (0xff16181b), head.getBottom()));
-        g.fillEllipse (head);
-        g.setColour (Colour (0xff0c0d0f));
-        g.drawLine (c.x - 2.5f, c.y + 1.2f, c.x + 2.5f, c.y - 1.2f, 1.0f);
-    }
+        SkinPainter::drawScrew (g, c, 7.0f, { 2.5f, 1.2f }, screwLook);
 }
 
 void paintDivider (Image& canvas, const SliceGrid& grid)
@@ -360,15 +356,7 @@ void paintEditor (Image& image, const SkinImageRecipe& r)
 
     // Screws in the lower corners.
     for (auto c : { Point<float> (16.0f, area.getBottom() - 16.0f), Point<float> (area.getRight() - 16.0f, area.getBottom() - 16.0f) })
-    {
-        const auto head = Rectangle<float> (8.0f, 8.0f).withCentre (c);
-        g.setColour (Colours::black.withAlpha (0.5f));
-        g.fillEllipse (head.expanded (1.0f).translated (0.0f, 0.5f));
-        g.setGradientFill (ColourGradient::vertical (Colour (0xff4a4e56), head.getY(), Colour (0xff16181b), head.getBottom()));
-        g.fillEllipse (head);
-        g.setColour (Colour (0xff0c0d0f));
-        g.drawLine (c.x - 2.8f, c.y + 1.4f, c.x + 2.8f, c.y - 1.4f, 1.0f);
-    }
+        SkinPainter::drawScrew (g, c, 8.0f, { 2.8f, 1.4f }, screwLook);
 }
 
 //==============================================================================

@@ -111,6 +111,17 @@ void SkinPainter::drawKey (Graphics& g, Rectangle<float> area, float corner, Col
     g.strokePath (rim, PathStrokeType (1.0f));
 }
 
+void SkinPainter::drawScrew (Graphics& g, Point<float> c, float diameter, Point<float> slotHalf, const ScrewLook& look)
+{
+    const auto head = Rectangle<float> (diameter, diameter).withCentre (c);
+    g.setColour (look.shadow);
+    g.fillEllipse (head.expanded (1.0f).translated (0.0f, 0.5f));
+    g.setGradientFill (ColourGradient::vertical (look.top, head.getY(), look.bottom, head.getBottom()));
+    g.fillEllipse (head);
+    g.setColour (look.slot);
+    g.drawLine (c.x - slotHalf.x, c.y + slotHalf.y, c.x + slotHalf.x, c.y - slotHalf.y, look.slotThickness);
+}
+
 void SkinPainter::drawWell (Graphics& g, Rectangle<float> area, float corner, Colour fill)
 {
     // Lit lower rim, then the dark hollow, then a shadow along its top inside.

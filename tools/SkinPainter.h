@@ -37,6 +37,18 @@ struct SkinPainter
     /** A recessed well: darker than its surroundings, shadowed at the top, lit at the bottom edge. */
     static void drawWell (juce::Graphics& g, juce::Rectangle<float> area, float corner, juce::Colour fill);
 
+    /** How a screw head looks: its drop shadow, the head shaded from top to bottom, and its slot. */
+    struct ScrewLook
+    {
+        juce::Colour shadow, top, bottom, slot;
+        float slotThickness = 1.0f;
+    };
+
+    /** A screw head of a diameter at centre, its slot running from centre - slotHalf to centre +
+        slotHalf (y pointing up, as the slots lean). */
+    static void drawScrew (juce::Graphics& g, juce::Point<float> centre, float diameter, juce::Point<float> slotHalf,
+                           const ScrewLook& look);
+
     /** A soft halo of light around a path (offset 0 drop shadow), drawn before the path itself.
         Only for shapes with room around them: a halo cut by the image edge shows as a hard square. */
     static void drawGlow (juce::Graphics& g, const juce::Path& path, juce::Colour colour, int radius);
