@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ProcessLauncher.h"
+#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -35,6 +36,21 @@ private:
     juce::KeyPress key;
     bool asked = false;
 };
+
+/** Half a second of a mono sawtooth at level, for a sampler slot: a WAV file at rate with a "qzt1"
+    chunk that carries neither loop nor tempo. */
+inline juce::File writeSampleSource (const juce::File& file, float level, double rate = 48000.0)
+{
+    file.deleteFile();
+    WavAudioFormatWriterQzt writer (1, 16, 0, 0, rate, file.createOutputStream());
+    juce::AudioBuffer<float> buffer (1, juce::roundToInt (rate / 2));
+
+    for (int i = 0; i < buffer.getNumSamples(); ++i)
+        buffer.setSample (0, i, level * (float) ((i % 100) - 50) / 50.0f);
+
+    writer.writeFromAudioSampleBuffer (buffer, 0, buffer.getNumSamples());
+    return file;
+}
 
 /** Lets the message loop run for a while (window events, repaints, timers). */
 inline void pumpMessages (int milliseconds)

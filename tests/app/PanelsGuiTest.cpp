@@ -454,22 +454,12 @@ TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheC
 
     // A slot filled with a 44.1 kHz source that the sampler has not prepared yet: the export has it
     // prepared, and the card gets the 48 kHz copy with the slot's loop and tempo, not the source.
-    const auto source = mounts.getFile().getChildFile ("source.wav");
-    {
-        juce::AudioBuffer<float> ramp (2, 44100);
-        for (int i = 0; i < ramp.getNumSamples(); ++i)
-        {
-            ramp.setSample (0, i, (float) (i % 441) / 882.0f);
-            ramp.setSample (1, i, -ramp.getSample (0, i));
-        }
-        std::unique_ptr<juce::AudioFormatWriter> writer (juce::WavAudioFormat().createWriterFor (
-            source.createOutputStream().release(), 44100.0, 2, 16, {}, 0));
-        ASSERT_TRUE (writer != nullptr && writer->writeFromAudioSampleBuffer (ramp, 0, ramp.getNumSamples()));
-    }
+    const auto source = writeSampleSource (mounts.getFile().getChildFile ("source.wav"), 0.5f, 44100.0);
     auto& slot = samplerSlot (*current, 0);
     setSlotPath (slot, source.getFullPathName());
-    slot.loop = 1;
+    slot.loop = slot.loopPresent = 1;
     slot.tempo = 12800;
+    slot.tempoPresent = 1;
     ASSERT_EQ (window->getSamplerWindow().getTemporaryFile (0), juce::File());
 
     auto volume = std::make_unique<HeldVolume>();
@@ -520,6 +510,6 @@ TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheC
     int rate = 0;
     ASSERT_EQ (readSampleWavInfo (onCard, &loop, &tempo, &frames, true, &rate), sampleWavOk);
     EXPECT_EQ (std::vector<double> ({ (double) rate, frames, (double) loop, (double) tempo }),
-               std::vector<double> ({ 48000, 48000, 1, 12800 }));
+               std::vector<double> ({ 48000, 24000, 1, 12800 }));
     EXPECT_EQ (CardTransfer::sampleFileFor (card, 1, 2).getParentDirectory().getNumberOfChildFiles (juce::File::findFiles), 1);
 }

@@ -5,25 +5,11 @@
 #include "AppGuiTestSupport.h"
 #include "JuceTestPrinters.h"
 #include "app/MainWindow.h"
-#include "sampler/files/WavAudioFormatWriterQzt.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-juce::File writeSource (const juce::File& file, float level)
-{
-    file.deleteFile();
-    WavAudioFormatWriterQzt writer (1, 16, 0, 0, 48000.0, file.createOutputStream());
-    juce::AudioBuffer<float> buffer (1, 24000);
-
-    for (int i = 0; i < buffer.getNumSamples(); ++i)
-        buffer.setSample (0, i, level * (float) ((i % 100) - 50) / 50.0f);
-
-    writer.writeFromAudioSampleBuffer (buffer, 0, buffer.getNumSamples());
-    return file;
-}
-
 /** Answers the program's alerts with OK, leaving the progress windows alone (Return would cancel them). */
 class AnswerAlerts : private juce::Timer
 {
@@ -75,7 +61,7 @@ struct SamplerServicesGuiTest : ::testing::Test
 
 TEST_F (SamplerServicesGuiTest, SavingWritesTheSlotsPreparedFilesBesideTheDocument)
 {
-    const auto source = writeSource (folder.getChildFile ("hit.wav"), 0.5f);
+    const auto source = writeSampleSource (folder.getChildFile ("hit.wav"), 0.5f);
     setSlotPath (samplerSlot (*current, 5), source.getFullPathName());
     const auto document = folder.getChildFile ("set.RSD");
 
@@ -97,8 +83,8 @@ TEST_F (SamplerServicesGuiTest, SavingWritesTheSlotsPreparedFilesBesideTheDocume
 
 TEST_F (SamplerServicesGuiTest, UndoOfASamplerEditRebuildsItsFileThroughTheMainWindow)
 {
-    const auto quiet = writeSource (folder.getChildFile ("quiet.wav"), 0.1f);
-    const auto loud = writeSource (folder.getChildFile ("loud.wav"), 0.9f);
+    const auto quiet = writeSampleSource (folder.getChildFile ("quiet.wav"), 0.1f);
+    const auto loud = writeSampleSource (folder.getChildFile ("loud.wav"), 0.9f);
     auto& sampler = window->getSamplerWindow();
     window->samplesReloaded();
     EXPECT_FALSE (sampler.isVisible()) << "a hidden window is left alone after loading";
