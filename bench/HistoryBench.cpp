@@ -7,6 +7,7 @@
 #include "core/EditController.h"
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
+#include "QuietEditHost.h"
 #include "SimulatedUnit.h"
 
 #include <juce_events/juce_events.h>
@@ -14,19 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace
-{
-struct SilentHost : EditControllerHost
-{
-    bool isSyncOn() override                                { return true; }
-    void placeEffectBrowser() override                      {}
-    void refreshPanel() override                            {}
-    void rebuildSamplerFiles() override                     {}
-    void showAlert (UserMessage, AlertKind) override        {}
-    void showVersion (const juce::String&) override         {}
-};
-} // namespace
 
 int main()
 {
@@ -38,7 +26,8 @@ int main()
         setSlotPath (samplerSlot (*current, i), "/home/dj/Samples/slot-" + juce::String (i) + ".wav");
     auto lastSent = std::make_unique<DeviceSettings> (*current);
 
-    SilentHost host;
+    QuietEditHost host;
+    host.syncOn = true;
     EditController controller (*current, *lastSent, host);
 
     // Every value the document format carries, so that each change is an edit.

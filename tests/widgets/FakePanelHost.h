@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QuietEditHost.h"
 #include "core/DeviceSettings.h"
 #include "core/EditController.h"
 #include "widgets/PanelHost.h"
@@ -92,16 +93,6 @@ public:
 
 private:
     /** The editing side of the window: nothing to send, show or rebuild here. */
-    struct QuietEditHost : EditControllerHost
-    {
-        bool isSyncOn() override                            { return false; }
-        void placeEffectBrowser() override                  {}
-        void refreshPanel() override                        {}
-        void rebuildSamplerFiles() override                 {}
-        void showAlert (UserMessage, AlertKind) override    {}
-        void showVersion (const juce::String&) override     {}
-    };
-
     QuietEditHost editHost;
 
 public:
