@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "core/MidiThread.h"
 #include "LinkTestHost.h"
+#include "QuietEditHost.h"
 #include "SimulatedUnit.h"
 #include "TestDocuments.h"
 #include "widgets/AnimImageButton.h"
@@ -32,8 +33,10 @@ std::unique_ptr<DeviceSettings> busyDocument()
 }
 
 /** The panel's window for the edit: commits go to an editor that sends while Sync is on. */
-struct SyncedHost : BodyHost, EditControllerHost
+struct SyncedHost : BodyHost, QuietEditHost
 {
+    SyncedHost() { syncOn = true; }
+
     std::unique_ptr<DeviceSettings> current = busyDocument();
     std::unique_ptr<DeviceSettings> lastSent = std::make_unique<DeviceSettings> (*current);
     EditController editor { *current, *lastSent, *this };
@@ -49,11 +52,6 @@ struct SyncedHost : BodyHost, EditControllerHost
     void removeSampleEditor() override                  {}
     void openSampleEditor (int) override                {}
     void focusSampleEditor() override                   {}
-    bool isSyncOn() override                            { return true; }
-    void refreshPanel() override                        {}
-    void rebuildSamplerFiles() override                 {}
-    void showAlert (UserMessage, AlertKind) override    {}
-    void showVersion (const juce::String&) override     {}
 };
 } // namespace
 
