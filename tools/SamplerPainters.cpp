@@ -464,17 +464,23 @@ Point<float> drawTransportKey (Graphics& g, const SkinImageRecipe& r)
     return c.translated (0.0f, down ? 1.0f : 0.0f);
 }
 
+/** A transport key's glyph in its accent, glowing, and brighter under the mouse or pressed. */
+void drawTransportGlyph (Graphics& g, const Path& glyph, const SkinImageRecipe& r)
+{
+    const auto accent = SkinPainter::accentColour (r.accent);
+    const auto lit = SkinPainter::isOver (r.state) || SkinPainter::isDown (r.state);
+    SkinPainter::drawGlow (g, glyph, accent.withAlpha (lit ? 0.8f : 0.45f), 5);
+    g.setColour (lit ? accent.brighter (0.5f) : accent.brighter (0.15f));
+    g.fillPath (glyph);
+}
+
 void paintPlayKey (Image& image, const SkinImageRecipe& r)
 {
     Graphics g (image);
     const auto c = drawTransportKey (g, r);
     Path triangle;
     triangle.addTriangle (c.x - 8.0f, c.y - 12.0f, c.x - 8.0f, c.y + 12.0f, c.x + 13.0f, c.y);
-    const auto accent = SkinPainter::accentColour (r.accent);
-    const auto lit = SkinPainter::isOver (r.state) || SkinPainter::isDown (r.state);
-    SkinPainter::drawGlow (g, triangle, accent.withAlpha (lit ? 0.8f : 0.45f), 5);
-    g.setColour (lit ? accent.brighter (0.5f) : accent.brighter (0.15f));
-    g.fillPath (triangle);
+    drawTransportGlyph (g, triangle, r);
 }
 
 void paintStopKey (Image& image, const SkinImageRecipe& r)
@@ -483,11 +489,7 @@ void paintStopKey (Image& image, const SkinImageRecipe& r)
     const auto c = drawTransportKey (g, r);
     Path square;
     square.addRoundedRectangle (Rectangle<float> (20.0f, 20.0f).withCentre (c), 2.0f);
-    const auto accent = SkinPainter::accentColour (r.accent);
-    const auto lit = SkinPainter::isOver (r.state) || SkinPainter::isDown (r.state);
-    SkinPainter::drawGlow (g, square, accent.withAlpha (lit ? 0.8f : 0.45f), 5);
-    g.setColour (lit ? accent.brighter (0.5f) : accent.brighter (0.15f));
-    g.fillPath (square);
+    drawTransportGlyph (g, square, r);
 }
 
 void paintStepKey (Image& image, const SkinImageRecipe& r)
