@@ -85,7 +85,9 @@ private:
     void timerCallback() override
     {
         auto* progress = dynamic_cast<juce::AlertWindow*> (juce::ModalComponentManager::getInstance()->getModalComponent (0));
-        if (progress == nullptr || ! progress->isShowing() || ! volume.flushing || ++ticks < 15)
+        // The framework's bar climbs towards its value at most 0.8 a second: 1.4 s after the flush
+        // began it shows the progress the worker reached, however late the window came up.
+        if (progress == nullptr || ! progress->isShowing() || ! volume.flushing || ++ticks < 70)
             return;
 
         stopTimer();
