@@ -67,6 +67,8 @@ void Body::createComponents (DeviceSettings& currentDocument)
     xpad.create (build, currentDocument);
     xpad.createPadPanel (build);
 
+    keyboard.makeFocusContainers();
+
     isolate.registerControls (controls);
     scene.registerControls (controls);
     release.registerControls (controls);
@@ -326,20 +328,18 @@ void Body::buttonStateChanged (juce::Button* button)
         hoverEffectKey (*button, *section);
 }
 
-bool Body::keyPressed (const juce::KeyPress&, juce::Component*)
+bool Body::keyPressed (const juce::KeyPress& key, juce::Component* sectionButton)
 {
-    // The section buttons' keys belong to the keyboard walk through the panel.
-    return false;
+    return keyboard.keyPressed (key, sectionButton);
 }
 
 //==============================================================================
-// The walk through the panel by keys: its operations come with the navigation of the panel.
-void Body::navigateBack (juce::Component*) {}
-void Body::focusNext (juce::Component*) {}
-void Body::focusPrevious (juce::Component*) {}
-void Body::focusBeatAbove (juce::Component*) {}
-void Body::focusBeatBelow (juce::Component*) {}
-void Body::activateFocused (juce::Component*) {}
+void Body::navigateBack (juce::Component* focused)         { keyboard.navigateBack (focused); }
+void Body::focusNext (juce::Component* focused)            { keyboard.focusNext (focused); }
+void Body::focusPrevious (juce::Component* focused)        { keyboard.focusPrevious (focused); }
+void Body::focusBeatAbove (juce::Component* beatButton)    { keyboard.focusBeatAbove (beatButton); }
+void Body::focusBeatBelow (juce::Component* beatButton)    { keyboard.focusBeatBelow (beatButton); }
+void Body::activateFocused (juce::Component* focused)      { keyboard.activateFocused (focused); }
 
 AnimImageButton* Body::getOpenSectionButton()
 {

@@ -7,6 +7,7 @@
 #include "editor/IsolateSection.h"
 #include "editor/PanelBuilder.h"
 #include "editor/PanelControls.h"
+#include "editor/PanelKeyboard.h"
 #include "editor/ReleaseSection.h"
 #include "editor/SceneSection.h"
 #include "editor/XPadSection.h"
@@ -216,6 +217,9 @@ private:
     std::optional<PanelSection> sectionOf (const AnimImageButton& button) const noexcept;
     std::optional<PanelSection> effectKeySection (const juce::Button& button) const noexcept;
 
+    // The keyboard walk works on the navigation state below.
+    friend class PanelKeyboard;
+
     // Navigation state (the walk through the panel uses it; the refresh reads the current effects).
     bool keyboardMode = false;
     int currentSection = -1;
@@ -245,6 +249,7 @@ private:
     ReleaseSection release;
     XPadSection xpad;
     PanelControls controls;
+    PanelKeyboard keyboard { *this };
 
     DeviceSettings* document = nullptr;
 

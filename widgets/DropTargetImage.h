@@ -23,6 +23,9 @@ public:
 
     bool isDragOver() const noexcept            { return dragOver; }
 
+    /** Lit as while a beat is dragged over it: the position the keyboard stores the next beat in. */
+    void setHighlighted (bool on)               { setDragOver (on); }
+
     //==============================================================================
     bool isInterestedInDragSource (const SourceDetails& details) override;
     void itemDragEnter (const SourceDetails& details) override;

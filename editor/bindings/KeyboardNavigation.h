@@ -28,10 +28,11 @@ namespace KeyboardNavigation
 
     //==============================================================================
     /** What the keyboard can stand on in the panel: a control bound to a value, a beat button, a
-        section button or one of the two overlays. */
+        section button or one of the two overlays; other is any further component of the panel (a
+        close key, an effect key), from which the framework's own traversal goes on. */
     struct Target
     {
-        enum class Kind : uint8_t { none, control, beat, sectionButton, isolateOverlay, padOverlay };
+        enum class Kind : uint8_t { none, control, beat, sectionButton, isolateOverlay, padOverlay, other };
 
         Kind kind = Kind::none;
         int index = 0;          // the control's id, the beat (0..15) or the section (0..3)
@@ -42,6 +43,7 @@ namespace KeyboardNavigation
         static constexpr Target sectionButton (int s) noexcept  { return { Kind::sectionButton, s }; }
         static constexpr Target isolateOverlay() noexcept       { return { Kind::isolateOverlay, 0 }; }
         static constexpr Target padOverlay() noexcept           { return { Kind::padOverlay, 0 }; }
+        static constexpr Target other() noexcept                { return { Kind::other, 0 }; }
 
         constexpr bool isNone() const noexcept                  { return kind == Kind::none; }
         constexpr bool isControl() const noexcept               { return kind == Kind::control; }
