@@ -113,9 +113,12 @@ constexpr Target sceneOrder[] = {
     ct (C::sceneCombo4), ct (C::sceneCombo7), ct (C::sceneCombo2), ct (C::sceneCombo3),
     ct (C::sceneFrequencyMin), ct (C::sceneFrequencyMax), ct (C::sceneLevelMin), ct (C::sceneLevelMax) };
 
+// The Release edit view: feedback (combo 4) at the top, the switches' row (1 and 3), then the release
+// times (5, 6) beside the X-PAD switch (2), and the last time (7). Every Release combo has rules of its
+// own; the order only serves a control the rules do not name.
 constexpr Target releaseOrder[] = {
-    ct (C::releaseCombo1), ct (C::releaseCombo2), ct (C::releaseCombo3), ct (C::releaseCombo4),
-    ct (C::releaseCombo5), ct (C::releaseCombo6), ct (C::releaseCombo7) };
+    ct (C::releaseCombo4), ct (C::releaseCombo1), ct (C::releaseCombo3), ct (C::releaseCombo5),
+    ct (C::releaseCombo6), ct (C::releaseCombo2), ct (C::releaseCombo7) };
 
 constexpr Target rollOrder[] = { ct (C::rollButton), ct (C::slipRollButton), ct (C::divideRollButton) };
 
@@ -306,6 +309,11 @@ FocusStep decideFocusStep (Target focused, Direction direction, OpenButton open,
             if (focused.is (row.control))
                 return applyRule (direction == Direction::next ? row.next : row.previous, focused, direction, view);
 
+    return followLayout (focused, direction, view);
+}
+
+FocusStep layoutStep (Target focused, Direction direction, const PanelView& view)
+{
     return followLayout (focused, direction, view);
 }
 

@@ -101,6 +101,12 @@ namespace KeyboardNavigation
         slider itself does before it hands on. */
     FocusStep decideFocusStep (Target focused, Direction direction, OpenButton open, const PanelView& view);
 
+    /** The framework's own traversal as the walk models it, which the table's "default" steps take:
+        the next (or previous) shown target in the panel's layout of the focused one's focus container,
+        wrapping round it. Stays when it is the only one shown; the framework's traversal itself for a
+        target in no container the walk knows. */
+    FocusStep layoutStep (Target focused, Direction direction, const PanelView& view);
+
     /** Up and Down on a beat button: the two rows of eight are walked as one cycle, so that Down goes
         b0, b8, b1, b9 ... b7, b15 and back to b0, and Up the other way. */
     int beatAbove (int beat) noexcept;
