@@ -222,8 +222,14 @@ TEST_F (EffectBrowserGuiTest, SnapshotOfTheBrowserBesideTheMainWindowAtTheThirdL
 
     auto& line = window->getLineBrowser();
     showBrowserAt ({ 600, 250 });
-    line.showLinePathSection ("SCENE FX", true);
-    line.showLinePathEffect ("BPF ECHO");
+
+    // The panel opens BPF ECHO for editing, as a click on its key does: the browser moves off the
+    // main window beside the open section, and the breadcrumb shows three steps.
+    window->getBody().selectSectionEffect (1, 0, nullptr);
+    window->placeEffectBrowser();
+    pumpMessages (600);
+    EXPECT_EQ (browser().getBounds(), R (40 + 18, 30 + 170, 177, 467));
+    EXPECT_EQ (line.getStepText (2), "BPF ECHO");
 
     // Xvfb keeps a backing store and puts back the stale picture where the browser stood rather than
     // asking the main window to draw it (a server started with -bs asks, and the ghost is gone).
