@@ -83,7 +83,16 @@ struct PanelKeysGuiTest : ::testing::Test
     {
         juce::StringArray arguments { "key", "--delay", "30" };
         arguments.addTokens (keys, " ", {});
-        ASSERT_TRUE (runXdotool (arguments, 120));
+        ASSERT_TRUE (runXdotool (arguments, 60));
+
+        // On a busy machine the keys may still be on their way: wait until the focus rests.
+        auto* last = focused();
+        for (int quiet = 0, waited = 0; quiet < 3 && waited < 1500; waited += 40)
+        {
+            pumpMessages (40);
+            quiet = focused() == last ? quiet + 1 : 0;
+            last = focused();
+        }
     }
 
     juce::Component* focused() const { return juce::Component::getCurrentlyFocusedComponent(); }
@@ -283,16 +292,40 @@ TEST_F (PanelKeysGuiTest, AClickOnEachBreadcrumbStepTakesThePanelToItsLevel)
     EXPECT_EQ (body().getLevel(), 1);
     EXPECT_FALSE (line.isStepVisible (1));
 
-    // Step 4: the sampler window's open slot editor takes the keys. (The slot's step is the sampler
-    // window's to show; it is set here as that window sets it.)
+    // Step 4: the sampler window's open slot editor takes the keys.
     body().openSamplerSlot (6);
     pumpMessages (600);
-    line.showLinePathSlot ("BANK2-SLOT3");
     ASSERT_EQ (body().getLevel(), 4);
+    EXPECT_EQ (stepText (3), "BANK2-SLOT3");
+    EXPECT_EQ (window->getEffectBrowser().getCurrentLevel(), 4);
     window->toFront (true);
     pumpMessages (200);
     clickStep (3);
     auto* keys = focused();
     ASSERT_NE (keys, nullptr);
     EXPECT_EQ (keys->getTopLevelComponent(), &window->getSamplerWindow());
+}
+
+TEST_F (PanelKeysGuiTest, TheSamplerWindowShowsItsOwnPathAndPutsThePanelsBack)
+{
+    auto& line = window->getLineBrowser();
+    auto& sampler = window->getSamplerWindow();
+    openEffect (1, 0);
+    const auto panelPath = line.saveSteps();
+    ASSERT_EQ (stepText (2), "BPF ECHO");
+
+    // Brought to the front, the sampler window shows its path, and the browser mirrors it.
+    sampler.setVisible (true);
+    sampler.toFront (true);
+    pumpMessages (300);
+    EXPECT_EQ (stepText (1), "X-PAD FX");
+    EXPECT_EQ (stepText (2), "SAMPLER");
+    EXPECT_FALSE (line.isStepVisible (3));
+    EXPECT_EQ (window->getEffectBrowser().getCurrentLevel(), 3);
+
+    // Closed, it puts back the panel's path as it was, step for step.
+    sampler.closeButtonPressed();
+    pumpMessages (200);
+    EXPECT_TRUE (line.saveSteps() == panelPath);
+    EXPECT_EQ (stepText (2), "BPF ECHO");
 }
