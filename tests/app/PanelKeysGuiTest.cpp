@@ -12,6 +12,7 @@
 #include "widgets/AnimImageButton.h"
 #include "widgets/DraggableButton.h"
 #include "widgets/DropTargetImage.h"
+#include "widgets/LockButton.h"
 
 #include <gtest/gtest.h>
 
@@ -232,6 +233,20 @@ TEST_F (PanelKeysGuiTest, KeysWalkTheSectionsTheHighlightAndTheBeats)
     press ("Right Down");
     EXPECT_EQ (body().getCurrentEffect (PanelSection::scene), 1);
     EXPECT_EQ (stepText (2), "ECHO");
+
+    // On ISOLATE FX, Left from the first effect reaches the lock; Return there switches the lock as a
+    // click does (both lock keys, one commit) and opens nothing.
+    openEffect (0, 0);
+    press ("Escape Left");
+    EXPECT_EQ (body().getCurrentEffect (PanelSection::isolate), 4);
+    EXPECT_FALSE (window->getLineBrowser().isStepVisible (2));
+    const auto beforeLock = window->getUndoHistory().getPosition();
+    press ("Return");
+    EXPECT_EQ (window->getCurrentDocument().isolateLock, 1);
+    EXPECT_TRUE (body().getIsolate().isolateLockButton->getToggleState());
+    EXPECT_TRUE (body().getIsolate().isolatePanelLockButton->getToggleState());
+    EXPECT_EQ (window->getUndoHistory().getPosition(), beforeLock + 1);
+    EXPECT_EQ (body().getLevel(), 2);
 
     // X-PAD's position overlay: Return on a target goes to the beats, Down walks them by column,
     // Return stores the beat in the target with one commit.
