@@ -103,7 +103,13 @@ struct EffectBrowserGuiTest : ::testing::Test
     /** Focuses a window as a click on it would, then types the keys (names apart by blanks). */
     void typeInto (juce::Component& target, const juce::String& keys)
     {
-        juce::StringArray arguments { "windowfocus", "--sync", windowId (target), "key", "--delay", "40" };
+        // The window takes the focus in its own time (there is no window manager to hurry it): the
+        // keys go once it holds the keyboard.
+        xdotool ({ "windowfocus", "--sync", windowId (target) });
+        for (int waited = 0; ! target.hasKeyboardFocus (true) && waited < 1000; waited += 20)
+            pumpMessages (20);
+
+        juce::StringArray arguments { "key", "--delay", "40" };
         arguments.addTokens (keys, " ", {});
         xdotool (arguments);
     }
