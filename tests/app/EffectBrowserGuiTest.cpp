@@ -105,9 +105,12 @@ struct EffectBrowserGuiTest : ::testing::Test
     {
         // The window takes the focus in its own time (there is no window manager to hurry it): the
         // keys go once it holds the keyboard.
-        xdotool ({ "windowfocus", "--sync", windowId (target) });
-        for (int waited = 0; ! target.hasKeyboardFocus (true) && waited < 1000; waited += 20)
-            pumpMessages (20);
+        for (int attempt = 0; attempt < 3 && ! target.hasKeyboardFocus (true); ++attempt)
+        {
+            xdotool ({ "windowfocus", "--sync", windowId (target) });
+            for (int waited = 0; ! target.hasKeyboardFocus (true) && waited < 1000; waited += 20)
+                pumpMessages (20);
+        }
 
         juce::StringArray arguments { "key", "--delay", "40" };
         arguments.addTokens (keys, " ", {});
