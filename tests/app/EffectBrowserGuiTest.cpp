@@ -95,6 +95,20 @@ struct EffectBrowserGuiTest : ::testing::Test
         pumpMessages (150);
     }
 
+    /** The X window that holds the keyboard now, as xdotool reports it. */
+    juce::String xFocusWindow()
+    {
+        juce::ChildProcess process;
+        if (! process.start ("xdotool getwindowfocus", juce::ChildProcess::wantStdOut))
+            return {};
+
+        juce::String output;
+        for (int waited = 0; process.isRunning() && waited < 5000; waited += 10)
+            pumpMessages (10);
+        output = process.readAllProcessOutput();
+        return output.trim();
+    }
+
     juce::String windowId (juce::Component& c)
     {
         return juce::String ((juce::uint64) (juce::pointer_sized_uint) c.getPeer()->getNativeHandle());
@@ -103,14 +117,24 @@ struct EffectBrowserGuiTest : ::testing::Test
     /** Focuses a window as a click on it would, then types the keys (names apart by blanks). */
     void typeInto (juce::Component& target, const juce::String& keys)
     {
-        // The window takes the focus in its own time (there is no window manager to hurry it): the
-        // keys go once it holds the keyboard.
-        for (int attempt = 0; attempt < 3 && ! target.hasKeyboardFocus (true); ++attempt)
+        // The window takes the focus in its own time (there is no window manager to hurry it), and
+        // the framework hands it on to the tree a moment later still; a late focus report can also
+        // give the X focus back to the main window after the program saw the browser take it. The
+        // keys go once the X server and the program agree that the tree holds the keyboard.
+        auto& taker = browser().getInnerComponent();
+        const auto settled = [&]
         {
+            for (int waited = 0; waited < 1000; waited += 100)
+            {
+                pumpMessages (100);
+                if (taker.hasKeyboardFocus (true) && xFocusWindow() == windowId (target))
+                    return true;
+            }
+            return false;
+        };
+
+        for (int attempt = 0; attempt < 4 && ! settled(); ++attempt)
             xdotool ({ "windowfocus", "--sync", windowId (target) });
-            for (int waited = 0; ! target.hasKeyboardFocus (true) && waited < 1000; waited += 20)
-                pumpMessages (20);
-        }
 
         juce::StringArray arguments { "key", "--delay", "40" };
         arguments.addTokens (keys, " ", {});
@@ -143,7 +167,17 @@ TEST_F (EffectBrowserGuiTest, TheTreeTakesTheKeysAndOpensTheLevelOfTheItemAskedF
     EXPECT_EQ (browser().getTreeView().getBounds().getHeight(), 449);
 
     // The tree holds the keyboard once the window is focused; the arrows walk it, Return opens.
-    typeInto (browser(), "Down Down");
+    // Without a window manager the very first focus change of the run can still be undone by a
+    // late report after both sides agreed, taking the first keys elsewhere: the walk is typed
+    // again from the top then, and it must work on a focus that stays.
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        ASSERT_TRUE (browser().selectItem (1, "QZT-7200"));
+        navigator.take();
+        typeInto (browser(), "Down Down");
+        if (selectedName() == "ISOLATOR")
+            break;
+    }
     EXPECT_TRUE (browser().getTreeView().hasKeyboardFocus (true));
     EXPECT_EQ (selectedName(), "ISOLATOR");
     typeInto (browser(), "Return");
