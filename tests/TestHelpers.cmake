@@ -6,7 +6,11 @@ function(tessalin_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
     tessalin_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
-    if(NOT T_TIMEOUT)
+    # The window suites drive the program with real input and wait for it at every step: the main
+    # window's suite alone takes three to four minutes.
+    if(NOT T_TIMEOUT AND T_GUI)
+        set(T_TIMEOUT 600)
+    elseif(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
     # A sanitized Debug build runs the heavy tests (gigabytes of samples through the WAV writer, whole
