@@ -47,10 +47,10 @@ MenuButtons::MenuButtons (Host& owner)
 {
     for (size_t i = 0; i < buttons.size(); ++i)
     {
-        const auto& spec = stripButtons[i];
-        auto button = std::make_unique<juce::ImageButton> (spec.name);
-        setFaces (*button, SkinImages::get (spec.faces[SkinPressState::normal]),
-                  SkinImages::get (spec.faces[SkinPressState::over]), SkinImages::get (spec.faces[SkinPressState::down]));
+        const auto& key = stripButtons[i];
+        auto button = std::make_unique<juce::ImageButton> (key.name);
+        setFaces (*button, SkinImages::get (key.faces[SkinPressState::normal]),
+                  SkinImages::get (key.faces[SkinPressState::over]), SkinImages::get (key.faces[SkinPressState::down]));
         button->setWantsKeyboardFocus (false);
         button->setMouseClickGrabsKeyboardFocus (false);
         button->addListener (this);
@@ -156,9 +156,9 @@ void MenuButtons::buttonClicked (juce::Button* button)
         if (button != buttons[i].get())
             continue;
 
-        const auto& spec = stripButtons[i];
+        const auto& key = stripButtons[i];
 
-        if (spec.closesPanelsFirst)
+        if (key.closesPanelsFirst)
             host.closeMenus();
 
         // The switch has already flipped itself; only switching on sends anything.
@@ -169,7 +169,7 @@ void MenuButtons::buttonClicked (juce::Button* button)
         }
         else
         {
-            host.performCommand (spec.command);
+            host.performCommand (key.command);
         }
 
         return;
