@@ -18,8 +18,6 @@ namespace
 {
 using Start = PanelBuilder::Start;
 
-constexpr int sectionIndex (PanelSection section) noexcept    { return static_cast<int> (section); }
-
 SkinBodyColour skinColourOf (BodyColor color) noexcept
 {
     switch (color)
@@ -373,17 +371,17 @@ void Body::sectionButtonStateChanged (AnimImageButton& sectionButton)
     // A section coming up shows its current effect.
     if (sectionButton.isExpanded() && ! sectionButton.isOpen())
         if (const auto section = sectionOf (sectionButton); section.has_value() && &sectionButton == getSectionButton (*section))
-            showSectionView (*section, currentEffect[(size_t) sectionIndex (*section)]);
+            showSectionView (*section, currentEffect[sectionSlot (*section)]);
 }
 
 int Body::getCurrentEffect (PanelSection section)
 {
-    return currentEffect[(size_t) sectionIndex (section)];
+    return currentEffect[sectionSlot (section)];
 }
 
 void Body::setCurrentEffect (PanelSection section, int effect)
 {
-    currentEffect[(size_t) sectionIndex (section)] = effect;
+    currentEffect[sectionSlot (section)] = effect;
 }
 
 bool Body::isAnySliderPopupOpen()

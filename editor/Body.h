@@ -83,6 +83,9 @@ public:
 
     //==============================================================================
     // Edit views: an effect opened for editing (level 3), remembered as the section's edited effect.
+    /** The effect a section opens for editing (its last edited one when the effect given is not
+        one of its own), recorded as the section's edited and current effect. */
+    int takeEditedEffect (PanelSection section, int effect);
     void chooseIsolateEffect (int effect);
     void chooseSceneEffect (int effect);
     void chooseReleaseEffect (int effect);

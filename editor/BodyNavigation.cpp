@@ -23,11 +23,10 @@ constexpr int numEffectsOf[numPanelSections] { IsolateSection::numEffects, Scene
                                                ReleaseSection::numEffects, XPadSection::numEffects };
 
 constexpr PanelSection sectionAt (int index) noexcept   { return static_cast<PanelSection> (index); }
-constexpr size_t slotOf (PanelSection section) noexcept { return static_cast<size_t> (section); }
 
 bool isEffectOf (PanelSection section, int effect) noexcept
 {
-    return juce::isPositiveAndBelow (effect, numEffectsOf[slotOf (section)]);
+    return juce::isPositiveAndBelow (effect, numEffectsOf[sectionSlot (section)]);
 }
 
 /** Lets a section button go of every flag that makes it the chosen one, and hides it as it fades. */
@@ -59,7 +58,7 @@ int Body::getLevel() const
 
 int Body::getEditedEffect (PanelSection section) const noexcept
 {
-    return editedEffect[slotOf (section)];
+    return editedEffect[sectionSlot (section)];
 }
 
 bool Body::isEditViewInUse (PanelSection section) const
@@ -313,42 +312,41 @@ void Body::chooseEffect (PanelSection section, int effect)
     }
 }
 
+int Body::takeEditedEffect (PanelSection section, int effect)
+{
+    const auto slot = sectionSlot (section);
+
+    if (! isEffectOf (section, effect))
+        effect = editedEffect[slot];
+
+    editedEffect[slot] = currentEffect[slot] = effect;
+    return effect;
+}
+
 void Body::chooseIsolateEffect (int effect)
 {
-    if (! isEffectOf (PanelSection::isolate, effect))
-        effect = editedEffect[0];
-
-    editedEffect[0] = currentEffect[0] = effect;
+    effect = takeEditedEffect (PanelSection::isolate, effect);
     isolate.showEditView (controls, effect);
     showLinePathEffect (PanelSection::isolate, effect);
 }
 
 void Body::chooseSceneEffect (int effect)
 {
-    if (! isEffectOf (PanelSection::scene, effect))
-        effect = editedEffect[1];
-
-    editedEffect[1] = currentEffect[1] = effect;
+    effect = takeEditedEffect (PanelSection::scene, effect);
     showLinePathEffect (PanelSection::scene, effect);
     scene.showEditView (controls, effect);
 }
 
 void Body::chooseReleaseEffect (int effect)
 {
-    if (! isEffectOf (PanelSection::release, effect))
-        effect = editedEffect[2];
-
-    editedEffect[2] = currentEffect[2] = effect;
+    effect = takeEditedEffect (PanelSection::release, effect);
     showLinePathEffect (PanelSection::release, effect);
     release.showEditView (controls, effect);
 }
 
 void Body::chooseXPadEffect (int effect)
 {
-    if (! isEffectOf (PanelSection::xpad, effect))
-        effect = editedEffect[3];
-
-    editedEffect[3] = currentEffect[3] = effect;
+    effect = takeEditedEffect (PanelSection::xpad, effect);
     showLinePathEffect (PanelSection::xpad, effect);
     xpad.showEditView (controls, effect);
 
@@ -383,7 +381,7 @@ int Body::resolveRequestedEffect (PanelSection section, int effect) const
 
     // What was asked for last may belong to another section, or be a lock position: the section's
     // own last edited effect stands in.
-    return isEffectOf (section, effect) ? effect : editedEffect[slotOf (section)];
+    return isEffectOf (section, effect) ? effect : editedEffect[sectionSlot (section)];
 }
 
 void Body::selectSectionEffect (int sectionIndex, int effect, juce::Component* focusTarget)
@@ -564,7 +562,7 @@ void Body::sectionClicked (AnimImageButton& sectionButton)
     {
         markSection (*section);
         openSection (*section);
-        showSectionView (*section, currentEffect[slotOf (*section)]);
+        showSectionView (*section, currentEffect[sectionSlot (*section)]);
         return;
     }
 
@@ -615,7 +613,7 @@ void Body::hoverSection (AnimImageButton& sectionButton)
         {
             if (breadcrumb != nullptr)
                 breadcrumb->previewLinePathSection (sectionButton.getName());
-            showSectionView (*section, currentEffect[slotOf (*section)]);
+            showSectionView (*section, currentEffect[sectionSlot (*section)]);
         }
     }
     else if (! sectionPinned && breadcrumb != nullptr)

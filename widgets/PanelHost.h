@@ -11,6 +11,9 @@ enum class PanelSection : int { isolate, scene, release, xpad };
 
 constexpr int numPanelSections = 4;
 
+/** The section's place in anything kept per section, in the panel's order. */
+constexpr size_t sectionSlot (PanelSection section) noexcept { return static_cast<size_t> (section); }
+
 /** What the program's controls need of the effect panel and of the window around it.
 
     A control never reaches the application: it finds its host with find(), which looks at the
