@@ -13,6 +13,7 @@
 #include "widgets/DraggableButton.h"
 #include "widgets/DropTargetImage.h"
 #include "widgets/LockButton.h"
+#include "KeyTakingControls.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +37,6 @@ struct FocusTrail : juce::FocusChangeListener
             seen.push_back (focused);
     }
 };
-
-bool isFocusableKind (ControlId id)
-{
-    switch (ControlIds::classOf (id))
-    {
-        case ControlClass::combo:
-        case ControlClass::rangeThumb:
-        case ControlClass::toggleButton:
-        case ControlClass::pitchSlider:
-        case ControlClass::padTarget:
-            return true;
-        default:
-            return false;
-    }
-}
 
 struct PanelKeysGuiTest : ::testing::Test
 {
@@ -132,7 +118,7 @@ struct PanelKeysGuiTest : ::testing::Test
         std::set<juce::Component*> shown;
         for (int i = 0; i < ControlIds::count; ++i)
             if (auto* c = body().getControls().get (ControlIds::fromInt (i)))
-                if (isFocusableKind (ControlIds::fromInt (i)) && c->isShowing() && section.isParentOf (c))
+                if (takesTheKeys (ControlIds::fromInt (i)) && c->isShowing() && section.isParentOf (c))
                     shown.insert (c);
         return shown;
     }

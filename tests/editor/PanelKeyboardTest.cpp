@@ -7,27 +7,12 @@
 #include "editor/PanelKeyboard.h"
 #include "widgets/CloseButton.h"
 #include "widgets/DraggableButton.h"
+#include "KeyTakingControls.h"
 
 namespace
 {
 namespace KN = KeyboardNavigation;
 using Target = KN::Target;
-
-/** The kinds of control that an open effect's keys walk over (locks and read-outs are not among them). */
-bool takesTheKeys (ControlId id)
-{
-    switch (ControlIds::classOf (id))
-    {
-        case ControlClass::combo:
-        case ControlClass::rangeThumb:
-        case ControlClass::toggleButton:
-        case ControlClass::pitchSlider:
-        case ControlClass::padTarget:
-            return true;
-        default:
-            return false;
-    }
-}
 
 struct PanelKeyboardTest : ::testing::Test
 {

@@ -2,6 +2,7 @@
 #include "editor/bindings/ControlBindings.h"
 #include "editor/bindings/KeyboardNavigation.h"
 #include "TestDocuments.h"
+#include "KeyTakingControls.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -15,22 +16,6 @@ namespace
 {
 constexpr OpenButton sectionButtons[] = { OpenButton::isolate, OpenButton::scene, OpenButton::release, OpenButton::xpad };
 
-/** The controls an open effect lets the keyboard stand on, by the kind of control. */
-bool isFocusable (C id)
-{
-    switch (ControlIds::classOf (id))
-    {
-        case ControlClass::combo:
-        case ControlClass::rangeThumb:
-        case ControlClass::toggleButton:
-        case ControlClass::pitchSlider:
-        case ControlClass::padTarget:
-            return true;
-        default:
-            return false;
-    }
-}
-
 /** What an open effect shows, from the binding table rather than from the walk: the focusable
     controls of its section that the effect shows (X-PAD controls belong to their own effect). */
 PanelView viewOf (int section, int effect, const DeviceSettings& document)
@@ -42,7 +27,7 @@ PanelView viewOf (int section, int effect, const DeviceSettings& document)
     {
         const auto id = ControlIds::fromInt (i);
 
-        if (! isFocusable (id) || (int) ControlIds::sectionOf (id) != section)
+        if (! takesTheKeys (id) || (int) ControlIds::sectionOf (id) != section)
             continue;
 
         const auto binding = ControlBindings::bindingFor (id, effect, document);
