@@ -23,17 +23,7 @@ using Cat = DocumentCategory;
 
 namespace
 {
-constexpr int noArc = -1;
-
-/** One value of an effect: its element (or "#n"), the read-out's and the combo box's label rows,
-    the knob arc it drives (its lower end when lowerEnd). */
-struct Row
-{
-    juce::String element;
-    int readoutKind, comboKind;
-    int arc = noArc;
-    bool lowerEnd = true;
-};
+using Row = typedtables::ValueRow;
 
 struct PanelBindings : ::testing::TestWithParam<int>
 {
@@ -113,17 +103,7 @@ TEST_P (PanelBindings, Isolate)
     auto* overlayLock = find<LockButton> (*overlay, { 472, 53, 52, 26 });
     ASSERT_TRUE (name != nullptr && lock != nullptr && overlayLock != nullptr);
 
-    const std::vector<Row> table[4] = {
-        { { "LowMinCb", 17, 17, 0, true }, { "LowMaxCb", 29, 29, 0, false }, { "MidMinCb", 17, 17, 1, true },
-          { "MidMaxCb", 29, 29, 1, false }, { "HighMinCb", 17, 17, 2, true }, { "HighMaxCb", 29, 29, 2, false },
-          { "Freq1Cb", 3, 3 }, { "Freq2Cb", 3, 3 } },
-        { { "LowMinCb", 25, 2 }, { "LowMaxCb", 16, 16 }, { "MidMinCb", 15, 15 }, { "MidMaxCb", 16, 16 },
-          { "HighMinCb", 15, 15 }, { "HighMaxCb", 16, 16 } },
-        { { "LowMinCb", 16, 16 }, { "LowMaxCb", 16, 16 }, { "MidMinCb", 16, 16 }, { "MidMaxCb", 16, 16 },
-          { "HighMinCb", 16, 16 }, { "HighMaxCb", 16, 16 }, { "Freq1Cb", 3, 3 }, { "Freq2Cb", 3, 3 } },
-        { { "LowMinCb", 25, 2 }, { "LowMaxCb", 25, 2 }, { "MidMinCb", 25, 2 }, { "MidMaxCb", 25, 2 },
-          { "HighMinCb", 25, 2 }, { "HighMaxCb", 25, 2 } }
-    };
+    const auto& table = typedtables::isolateRows;
     const char* names[] { "ISOLATOR", "CUT/ADD", "TRANS/ROLL", "GATE/DRIVE" };
 
     for (int e = 0; e < 4; ++e)

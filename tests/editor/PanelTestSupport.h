@@ -6,6 +6,7 @@
 #include "widgets/AnimImageButton.h"
 #include "JuceTestPrinters.h"
 #include "TestDocuments.h"
+#include "bindings/TypedPanelTables.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -61,19 +62,7 @@ namespace paneltest
 {
 constexpr int numWords = (int) (sizeof (DeviceSettings) / 4);
 
-/** The document's layout in 32-bit words, counted from the record sizes alone (a lock, 4 records of 9,
-    a lock, 10 of 13, 3 of 8, then X-PAD records of 10,481 words). Index -1 is the section's lock. */
-inline int wordOf (DocumentCategory category, int effect, int index)
-{
-    switch (category)
-    {
-        case DocumentCategory::isolate: return index < 0 ? 0 : 1 + 9 * effect + index;
-        case DocumentCategory::scene:   return index < 0 ? 37 : 38 + 13 * effect + index;
-        case DocumentCategory::release: return 168 + 8 * effect + index;
-        case DocumentCategory::xpad:    break;
-    }
-    return 192 + 10481 * effect + index;
-}
+using typedtables::wordOf;
 
 /** The record index of an element of an effect, from the document format's key tables; "#n" names
     an index that no element carries. */

@@ -1,5 +1,6 @@
 #include "editor/bindings/ControlBindings.h"
 #include "JuceTestPrinters.h"
+#include "TypedPanelTables.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -13,19 +14,8 @@ namespace
 template <typename Effect>
 int fx (Effect effect) { return static_cast<int> (effect); }
 
-// The document's layout in 32-bit words, counted from its record sizes (lock, 4 x 9, lock, 10 x 13, 3 x 8,
-// then X-PAD records of 10,481 words), not from the code's structs. Index -1 is the section's lock.
-int wordOf (DocumentCategory category, int effect, int index)
-{
-    switch (category)
-    {
-        case DocumentCategory::isolate: return index < 0 ? 0 : 1 + 9 * effect + index;
-        case DocumentCategory::scene:   return index < 0 ? 37 : 38 + 13 * effect + index;
-        case DocumentCategory::release: return 168 + 8 * effect + index;
-        case DocumentCategory::xpad:    break;
-    }
-    return 192 + 10481 * effect + index;
-}
+using typedtables::isolateRows;
+using typedtables::wordOf;
 
 const char* categoryElements[] = { "IsolateFx", "SceneFx", "ReleaseFx", "XpadFx" };
 const std::vector<const char*> effectElements[] = {
@@ -118,18 +108,7 @@ protected:
 TEST_F (ControlBindingTables, Isolate)
 {
     // Read-out kind / combo kind; read-outs 1..6 pair with combos 3..8, read-outs 7..8 with combos 1..2.
-    struct Row { juce::String element; int readout, combo, arc = -1; bool lowerEnd = true; };
-    const std::vector<Row> table[4] = {
-        { { "LowMinCb", 17, 17, 0, true }, { "LowMaxCb", 29, 29, 0, false }, { "MidMinCb", 17, 17, 1, true },
-          { "MidMaxCb", 29, 29, 1, false }, { "HighMinCb", 17, 17, 2, true }, { "HighMaxCb", 29, 29, 2, false },
-          { "Freq1Cb", 3, 3 }, { "Freq2Cb", 3, 3 } },
-        { { "LowMinCb", 25, 2 }, { "LowMaxCb", 16, 16 }, { "MidMinCb", 15, 15 }, { "MidMaxCb", 16, 16 },
-          { "HighMinCb", 15, 15 }, { "HighMaxCb", 16, 16 } },
-        { { "LowMinCb", 16, 16 }, { "LowMaxCb", 16, 16 }, { "MidMinCb", 16, 16 }, { "MidMaxCb", 16, 16 },
-          { "HighMinCb", 16, 16 }, { "HighMaxCb", 16, 16 }, { "Freq1Cb", 3, 3 }, { "Freq2Cb", 3, 3 } },
-        { { "LowMinCb", 25, 2 }, { "LowMaxCb", 25, 2 }, { "MidMinCb", 25, 2 }, { "MidMaxCb", 25, 2 },
-          { "HighMinCb", 25, 2 }, { "HighMaxCb", 25, 2 } }
-    };
+    const auto& table = isolateRows;
     const int comboOf[8] = { 3, 4, 5, 6, 7, 8, 1, 2 };
 
     for (int e = 0; e < 4; ++e)
@@ -138,7 +117,7 @@ TEST_F (ControlBindingTables, Isolate)
         {
             const auto& r = table[e][n];
             expectPair (ControlIds::isolateReadout ((int) n + 1), ControlIds::isolateCombo (comboOf[n]), e,
-                        { r.element, r.readout, true, r.arc, r.lowerEnd }, r.combo);
+                        { r.element, r.readoutKind, true, r.arc, r.lowerEnd }, r.comboKind);
         }
         expect (C::isolateLock, e, { "Lock", noKind });
         expect (C::isolatePanelLock, e, { "Lock", noKind });
