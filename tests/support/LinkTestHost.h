@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/MidiLinkHost.h"
+#include "MessagePump.h"
 
 #include <atomic>
-#include <chrono>
-#include <functional>
 #include <juce_events/juce_events.h>
 #include <vector>
 
@@ -58,25 +57,3 @@ private:
     std::atomic<bool> calledWithoutLock { false };
 };
 
-/** Runs the message loop until the condition holds; false at the deadline. The link reaches its
-    window only through the message-manager lock, which needs a running loop to be granted. */
-inline bool pumpUntil (const std::function<bool()>& condition, int timeoutMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (timeoutMs);
-
-    while (! condition())
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (2);
-    }
-
-    return true;
-}
-
-/** Runs the message loop for a while: for tests that show something does NOT happen. */
-inline void pumpFor (int ms)
-{
-    pumpUntil ([] { return false; }, ms);
-}
