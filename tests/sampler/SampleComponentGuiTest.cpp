@@ -2,6 +2,7 @@
 // typed and stored with OK or thrown away with CANCEL and Escape through real input, its keys, the
 // preview played and stopped on the test audio device, and screenshots of the window and the editor.
 
+#include "MessagePump.h"
 #include "SamplerTestHost.h"
 #include "TestAudioDeviceType.h"
 
@@ -218,8 +219,8 @@ TEST_F (SampleComponentGuiTest, PlayAndStopOnTheTestOutput)
     ASSERT_TRUE (window->openSlot (0));
 
     xdotool (moveToCentre (editor().getPlayButton()) + juce::StringArray { "click", "1" });
+    ASSERT_TRUE (pumpUntil ([&] { return editor().isPreviewPlaying(); }, 3000));
     ASSERT_NE (device(), nullptr);
-    EXPECT_TRUE (editor().isPreviewPlaying());
     EXPECT_TRUE (editor().getStopButton().isVisible());
     EXPECT_FALSE (editor().getPlayButton().isVisible());
     EXPECT_TRUE (editor().getStopButton().hasKeyboardFocus (false));
@@ -227,7 +228,7 @@ TEST_F (SampleComponentGuiTest, PlayAndStopOnTheTestOutput)
     EXPECT_TRUE (anySound (device()->recording (0)));
 
     xdotool (moveToCentre (editor().getStopButton()) + juce::StringArray { "click", "1" });
-    EXPECT_FALSE (editor().isPreviewPlaying());
+    ASSERT_TRUE (pumpUntil ([&] { return ! editor().isPreviewPlaying(); }, 3000));
     EXPECT_TRUE (editor().getPlayButton().isVisible());
     const auto stoppedAt = device()->recording (0).size();
     ASSERT_TRUE (device()->waitForBlocks (device()->blocksRendered() + 10));

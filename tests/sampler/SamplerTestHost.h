@@ -158,6 +158,10 @@ protected:
         window->createTemporaryFiles (true);
         window->toFront (true);
         pump (100);
+
+        // The X server's word that the window holds the keys can come late on a busy machine.
+        for (int waited = 0; waited < 3000 && ! (window->getPeer() != nullptr && window->getPeer()->isFocused()); waited += 10)
+            pump (10);
     }
 
     SamplePanel& tile (int index)               { return *window->getTile (index); }

@@ -2,6 +2,7 @@
 // files dropped on tiles through the window's peer as the desktop delivers them, tiles dragged with
 // the real mouse and walked with real keys, the breadcrumb hand-over, and undo of a sampler edit.
 
+#include "MessagePump.h"
 #include "SamplerTestHost.h"
 
 #include <algorithm>
@@ -285,12 +286,13 @@ TEST_F (SamplerWindowGuiTest, TilesDraggedWithTheMouseSwapCopyAndDelete)
 TEST_F (SamplerWindowGuiTest, KeysWalkTheTilesAndSkipAFullBanksEmptyTiles)
 {
     showWindow();
-    ASSERT_TRUE (tile (0).hasKeyboardFocus (false));
+    ASSERT_TRUE (pumpUntil ([&] { return tile (0).hasKeyboardFocus (false); }, 3000));
 
     const auto press = [&] (const char* key, int expected)
     {
         xdotool ({ "key", key });
-        EXPECT_EQ (window->getCurrentSlot(), expected) << key;
+        EXPECT_TRUE (pumpUntil ([&] { return window->getCurrentSlot() == expected; }, 3000))
+            << key << " left slot " << window->getCurrentSlot();
         EXPECT_TRUE (tile (expected).hasKeyboardFocus (false)) << key;
     };
 
