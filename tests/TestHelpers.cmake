@@ -5,7 +5,11 @@ function(tessalin_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
     tessalin_warnings(${name})
-    add_test(NAME ${name} COMMAND ${name})
+    if(T_GUI)
+        add_test(NAME ${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/run-gui-suite.sh $<TARGET_FILE:${name}>)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
     # The window suites drive the program with real input and wait for it at every step: the main
     # window's suite alone takes three to four minutes.
     if(NOT T_TIMEOUT AND T_GUI)

@@ -219,7 +219,9 @@ TEST_F (SampleComponentGuiTest, PlayAndStopOnTheTestOutput)
     ASSERT_TRUE (window->openSlot (0));
 
     xdotool (moveToCentre (editor().getPlayButton()) + juce::StringArray { "click", "1" });
-    ASSERT_TRUE (pumpUntil ([&] { return editor().isPreviewPlaying(); }, 3000));
+    ASSERT_TRUE (pumpUntil ([&] { return editor().isPreviewPlaying(); }, 3000))
+        << host->alerts.size() << " alerts, " << juce::ModalComponentManager::getInstance()->getNumModalComponents()
+        << " modal windows";
     ASSERT_NE (device(), nullptr);
     EXPECT_TRUE (editor().getStopButton().isVisible());
     EXPECT_FALSE (editor().getPlayButton().isVisible());
