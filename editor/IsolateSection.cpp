@@ -187,8 +187,7 @@ void IsolateSection::showEditView (PanelControls& controls, int effect)
     for (auto* key : isolatePanelEffectButtons)
     {
         key->setInteractive (true);
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
+        key->switchOff();
     }
 
     auto* chosen = isolatePanelEffectButtons[(size_t) effect];
@@ -219,8 +218,5 @@ void IsolateSection::openEffects()
         key->setInteractive (true);
 
     for (auto* key : isolatePanelEffectButtons)
-    {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
-    }
+        key->switchOff();
 }

@@ -74,10 +74,7 @@ void ReleaseSection::refresh (PanelControls& controls, int effect)
 void ReleaseSection::showEffect (PanelControls& controls, int effect)
 {
     for (auto* key : releaseEffectButtons)
-    {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
-    }
+        key->switchOff();
 
     if (! juce::isPositiveAndBelow (effect, numEffects))
         return;
@@ -100,8 +97,7 @@ void ReleaseSection::showEditView (PanelControls& controls, int effect)
     for (auto* key : releaseEffectButtons)
     {
         key->setInteractive (true);
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
+        key->switchOff();
     }
 
     setShownAndEnabled (*releaseLabelView, false);

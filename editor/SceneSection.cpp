@@ -233,10 +233,7 @@ void SceneSection::refresh (PanelControls& controls, int effect)
 void SceneSection::showEffect (PanelControls& controls, int effect)
 {
     for (auto* key : sceneEffectButtons)
-    {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
-    }
+        key->switchOff();
 
     const bool onLock = ! juce::isPositiveAndBelow (effect, numEffects);
     sceneLockButton->setLit (onLock);
@@ -379,8 +376,7 @@ void SceneSection::openEffects()
 
     for (auto* key : sceneEffectButtons)
     {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
+        key->switchOff();
         key->setInteractive (true);
     }
 

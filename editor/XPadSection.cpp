@@ -237,10 +237,7 @@ bool XPadSection::isSamplerShown() const
 void XPadSection::showEffect (PanelControls& controls, const DeviceSettings& document, int effect)
 {
     for (auto* key : xpadEffectButtons)
-    {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
-    }
+        key->switchOff();
 
     std::vector<juce::Component*> parts { xpadNameLabel, pitchMinusLabel, pitchPlusLabel, xpadPad };
     parts.insert (parts.end(), pitchKnobImages.begin(), pitchKnobImages.end());
@@ -414,8 +411,7 @@ void XPadSection::openEffects()
 
     for (auto* key : xpadEffectButtons)
     {
-        key->setLit (false);
-        key->setToggleState (false, juce::dontSendNotification);
+        key->switchOff();
         key->setInteractive (true);
     }
 

@@ -23,6 +23,12 @@ void Step2MenuButton::setLit (bool shouldBeLit)
     }
 }
 
+void Step2MenuButton::switchOff()
+{
+    setLit (false);
+    setToggleState (false, juce::dontSendNotification);
+}
+
 int Step2MenuButton::getEffectIndex() const
 {
     auto* parent = getParentComponent();

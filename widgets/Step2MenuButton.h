@@ -22,6 +22,10 @@ public:
     void setLit (bool shouldBeLit);
     bool isLit() const noexcept                                 { return lit; }
 
+    /** Neither lit nor pressed, and no one told: how a section puts its keys back when its choice
+        changes or it is built again. */
+    void switchOff();
+
     /** The section whose effects these buttons choose. */
     virtual PanelSection getSection() const = 0;
 
