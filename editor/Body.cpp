@@ -106,14 +106,12 @@ void Body::createSectionButtons (PanelBuilder& build)
 
 AnimImageButton* Body::getSectionButton (PanelSection section) const noexcept
 {
-    switch (section)
-    {
-        case PanelSection::isolate: return isolate.isolateButton;
-        case PanelSection::scene:   return scene.sceneButton;
-        case PanelSection::release: return release.releaseButton;
-        case PanelSection::xpad:    break;
-    }
-    return xpad.xpadButton;
+    return getSectionButtons()[sectionSlot (section)];
+}
+
+std::array<AnimImageButton*, numPanelSections> Body::getSectionButtons() const noexcept
+{
+    return { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton };
 }
 
 std::optional<PanelSection> Body::sectionOf (const AnimImageButton& button) const noexcept
@@ -361,7 +359,7 @@ bool Body::isOtherSectionOpen (PanelSection section)
 
 void Body::updateSectionButtons()
 {
-    for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+    for (auto* b : getSectionButtons())
         if (b != nullptr)
             b->buttonStateChanged();
 }

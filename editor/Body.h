@@ -156,6 +156,8 @@ public:
     ReleaseSection& getRelease() noexcept               { return release; }
     XPadSection& getXPad() noexcept                     { return xpad; }
     AnimImageButton* getSectionButton (PanelSection section) const noexcept;
+    /** The four section buttons in section order (null before the panel is built). */
+    std::array<AnimImageButton*, numPanelSections> getSectionButtons() const noexcept;
 
     //==============================================================================
     void paint (juce::Graphics&) override;

@@ -48,6 +48,21 @@ void raiseExpanded (AnimImageButton& b)
     b.setExpanded (true);
     b.toFront (false);
 }
+/** A section's overlay put back behind its section button, and the section button shown open at
+    the section's level: how the two sections with an overlay come back to their effects. */
+void showOpenBehindOverlay (AnimImageButton& overlay, AnimImageButton& b)
+{
+    overlay.setExpanded (false);
+    dim (overlay, false);
+    overlay.buttonStateChanged();
+
+    b.setExpanded (false);
+    b.setSelected (false);
+    b.setDimmed (false);
+    b.setVisible (true);
+    b.setOpen (true);
+    b.buttonStateChanged();
+}
 } // namespace
 
 //==============================================================================
@@ -134,7 +149,7 @@ void Body::resetSections()
     if (breadcrumb != nullptr)
         breadcrumb->showLinePathRoot();
 
-    for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+    for (auto* b : getSectionButtons())
     {
         b->setDimmed (false);
         b->setVisible (true);
@@ -144,7 +159,7 @@ void Body::resetSections()
     }
 
     // Each lets go (and fades out) unless the mouse rests on it, which shows it as at the first level.
-    for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+    for (auto* b : getSectionButtons())
         b->buttonStateChanged();
 }
 
@@ -197,7 +212,7 @@ void Body::enterSection (int section)
         breadcrumb->repaint();
     }
 
-    for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+    for (auto* b : getSectionButtons())
         b->setSelected (false);
 
     auto* b = getSectionButton (s);
@@ -217,7 +232,7 @@ void Body::markSection (PanelSection section)
 {
     auto* chosen = getSectionButton (section);
 
-    for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+    for (auto* b : getSectionButtons())
         if (b != chosen)
         {
             dim (*b, false);
@@ -249,20 +264,7 @@ void Body::openIsolateSection()
 {
     showLinePathSection (PanelSection::isolate, true);
     currentSection = 0;
-
-    auto& overlay = *isolate.isolatePanel;
-    overlay.setExpanded (false);
-    dim (overlay, false);
-    overlay.buttonStateChanged();
-
-    auto& b = *isolate.isolateButton;
-    b.setExpanded (false);
-    b.setSelected (false);
-    b.setDimmed (false);
-    b.setVisible (true);
-    b.setOpen (true);
-    b.buttonStateChanged();
-
+    showOpenBehindOverlay (*isolate.isolatePanel, *isolate.isolateButton);
     isolate.openEffects();
 }
 
@@ -285,19 +287,7 @@ void Body::openXPadSection()
     showLinePathSection (PanelSection::xpad, true);
     currentSection = 3;
     xpad.openEffects();
-
-    auto& overlay = *xpad.padPanel;
-    overlay.setExpanded (false);
-    dim (overlay, false);
-    overlay.buttonStateChanged();
-
-    auto& b = *xpad.xpadButton;
-    b.setExpanded (false);
-    b.setSelected (false);
-    b.setDimmed (false);
-    b.setVisible (true);
-    b.setOpen (true);
-    b.buttonStateChanged();
+    showOpenBehindOverlay (*xpad.padPanel, *xpad.xpadButton);
 }
 
 //==============================================================================
@@ -353,12 +343,12 @@ void Body::chooseXPadEffect (int effect)
     if (effect == XPadEffect::xpad)
     {
         // The position overlay takes the section's place; every section button lets go.
-        for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+        for (auto* b : getSectionButtons())
             dim (*b, b == xpad.xpadButton);
 
         raiseExpanded (*xpad.padPanel);
 
-        for (auto* b : { isolate.isolateButton, scene.sceneButton, release.releaseButton, xpad.xpadButton })
+        for (auto* b : getSectionButtons())
             b->buttonStateChanged();
         xpad.padPanel->buttonStateChanged();
     }
