@@ -37,7 +37,7 @@ struct PanelEditGuiTest : ::testing::Test
 
     void SetUp() override
     {
-        run ({ "xdotool", "mousemove", "1270", "890" });
+        xdotool ({ "mousemove", "1270", "890" });
         app = std::make_unique<QZT7200ControlApplication>();
         app->initialise ({});
         window = &app->getMainWindow();
@@ -52,24 +52,9 @@ struct PanelEditGuiTest : ::testing::Test
         app.reset();
     }
 
-    /** Runs a program while the message loop goes on, as the user's input arrives. */
-    void run (const juce::StringArray& args, int settleMs = 150)
-    {
-        juce::ChildProcess process;
-        ASSERT_TRUE (process.start (args)) << "xdotool is needed to move the mouse and press keys";
-
-        for (int waited = 0; process.isRunning() && waited < 10000; waited += 10)
-            pumpMessages (10);
-
-        EXPECT_EQ (process.getExitCode(), 0u) << process.readAllProcessOutput();
-        pumpMessages (settleMs);
-    }
-
     void xdotool (const juce::StringArray& commands, int settleMs = 150)
     {
-        juce::StringArray args { "xdotool" };
-        args.addArray (commands);
-        run (args, settleMs);
+        EXPECT_TRUE (runXdotool (commands, settleMs)) << "xdotool " << commands.joinIntoString (" ");
     }
 
     static juce::StringArray moveTo (P screen)

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/ProcessLauncher.h"
 #include "AppGuiTestSupport.h"
+#include "MessagePump.h"
 #include "JuceTestPrinters.h"
 #include "core/ParameterTables.h"
 #include "editor/bindings/ControlBindings.h"
@@ -96,9 +97,7 @@ struct PanelKeysGuiTest : ::testing::Test
             body().focusPanel();
             body().selectSectionEffect (section, effect, nullptr);
 
-            for (int waited = 0; waited < 2000 && ! focusIsInOpenSection(); waited += 20)
-                pumpMessages (20);
-
+            pumpUntil ([this] { return focusIsInOpenSection(); }, 2000);
             pumpMessages (350);     // the other sections finish fading out
 
             if (focusIsInOpenSection())

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/QZT7200ControlApplication.h"
 #include "AppGuiTestSupport.h"
+#include "MessagePump.h"
 #include "JuceTestPrinters.h"
 #include "editor/bindings/PanelNames.h"
 #include "widgets/AnimImageButton.h"
@@ -112,8 +113,7 @@ struct PanelNavigationGuiTest : ::testing::Test
         auto& browser = window->getEffectBrowser();
 
         // A loaded machine may take a moment to hand the click over.
-        for (int waited = 0; bar.getLevel() != level && waited < 2000; waited += 50)
-            pumpMessages (50);
+        pumpUntil ([&] { return bar.getLevel() == level; }, 2000);
 
         EXPECT_EQ (bar.getLevel(), level) << where;
         EXPECT_EQ (browser.getCurrentLevel(), level) << where;
@@ -223,8 +223,7 @@ TEST_F (PanelNavigationGuiTest, EverySectionAndEffectOpensByClicksAndClosesAgain
     sampler.toFront (true);
 
     // The window must have come to the front (and shown its path) before it closes again.
-    for (int waited = 0; ! sampler.isActiveWindow() && waited < 2000; waited += 50)
-        pumpMessages (50);
+    pumpUntil ([&] { return sampler.isActiveWindow(); }, 2000);
     pumpMessages (300);
     EXPECT_EQ (window->getLineBrowser().getStepText (LineBrowser::effectStep), "SAMPLER");
     EXPECT_EQ (window->getEffectBrowser().getCurrentLevel(), 2) << "the browser still mirrors the panel";

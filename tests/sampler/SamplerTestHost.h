@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JuceTestPrinters.h"
+#include "MessagePump.h"
 #include "WavTestSupport.h"
 #include "core/EditController.h"
 #include "sampler/SampleComponent.h"
@@ -160,8 +161,7 @@ protected:
         pump (100);
 
         // The X server's word that the window holds the keys can come late on a busy machine.
-        for (int waited = 0; waited < 3000 && ! (window->getPeer() != nullptr && window->getPeer()->isFocused()); waited += 10)
-            pump (10);
+        pumpUntil ([this] { return window->getPeer() != nullptr && window->getPeer()->isFocused(); }, 3000);
     }
 
     SamplePanel& tile (int index)               { return *window->getTile (index); }
