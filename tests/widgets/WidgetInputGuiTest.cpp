@@ -4,6 +4,7 @@
 #include "WidgetTestSupport.h"
 
 #include "JuceTestPrinters.h"
+#include "MessagePump.h"
 #include "assets/SkinImages.h"
 #include "widgets/AnimImageButton.h"
 #include "widgets/DraggableButton.h"
@@ -169,6 +170,7 @@ TEST_F (WidgetInputGuiTest, ARealDragFromABeatButtonOntoATargetStoresItsIndex)
     // Press on the beat button, travel over the other target onto this one, let go.
     moveOnto (third, { 23, 23 });
     xdotool ({ "mousedown", "1" });
+    pumpUntil ([&] { return third.getState() == juce::Button::buttonDown; }, 3000);
     EXPECT_EQ (third.getState(), juce::Button::buttonDown);
     EXPECT_TRUE (pad.isDragAndDropActive());
 
@@ -180,7 +182,7 @@ TEST_F (WidgetInputGuiTest, ARealDragFromABeatButtonOntoATargetStoresItsIndex)
         const auto p = start + (passing - start) * i / 6;
         xdotool ({ "mousemove", juce::String (p.x), juce::String (p.y) });
     }
-    pump (100);
+    pumpUntil ([&] { return other.isDragOver(); }, 3000);
     EXPECT_TRUE (other.isDragOver());
 
     for (int i = 1; i <= 4; ++i)
@@ -188,11 +190,12 @@ TEST_F (WidgetInputGuiTest, ARealDragFromABeatButtonOntoATargetStoresItsIndex)
         const auto p = passing + (end - passing) * i / 4;
         xdotool ({ "mousemove", juce::String (p.x), juce::String (p.y) });
     }
-    pump (100);
+    pumpUntil ([&] { return target.isDragOver(); }, 3000);
     EXPECT_FALSE (other.isDragOver());
     EXPECT_TRUE (target.isDragOver());
 
     xdotool ({ "mouseup", "1" });
+    pumpUntil ([&] { return position0 == 15; }, 3000);
     pump (200);
 
     EXPECT_EQ (position0, 15);
