@@ -580,10 +580,11 @@ void Body::restoreLastFocus()
 void Body::closePitchPopups()
 {
     for (auto* slider : { xpad.pitchMinusSlider, xpad.pitchPlusSlider })
-    {
-        slider->hidePopup();
-        slider->repaint();
-    }
+        if (slider != nullptr)
+        {
+            slider->hidePopup();
+            slider->repaint();
+        }
 }
 
 //==============================================================================

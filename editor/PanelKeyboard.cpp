@@ -7,7 +7,6 @@
 #include "widgets/DraggableButton.h"
 #include "widgets/DropTargetImage.h"
 #include "widgets/IsolateMenuButton.h"
-#include "widgets/PopupSlider.h"
 #include "widgets/ReleaseMenuButton.h"
 #include "widgets/SceneMenuButton.h"
 #include "widgets/WidgetFocus.h"
@@ -196,7 +195,7 @@ void PanelKeyboard::step (juce::Component* focused, Direction direction)
 void PanelKeyboard::focusOn (Target target, bool closePopups)
 {
     if (closePopups)
-        closeSliderPopups();
+        body.closePitchPopups();
 
     if (auto* c = componentOf (target))
         c->grabKeyboardFocus();
@@ -380,7 +379,7 @@ void PanelKeyboard::chooseHighlighted (int section)
     body.selectSectionEffect (section, h, componentOf (KN::defaultFocusTarget (section, h)));
 
     if (section == xpadSection && h == pitchEffect)
-        closeSliderPopups();
+        body.closePitchPopups();
 }
 
 void PanelKeyboard::leaveHighlight (int section)
@@ -455,16 +454,6 @@ void PanelKeyboard::setLeaf (int section, int effect)
 {
     if (auto* line = body.getBreadcrumb())
         line->setLinePathLeaf (PanelNames::oneLineEffectName (section, effect), KN::isLockPosition (section, effect));
-}
-
-void PanelKeyboard::closeSliderPopups()
-{
-    for (auto* slider : { body.xpad.pitchMinusSlider, body.xpad.pitchPlusSlider })
-        if (slider != nullptr)
-        {
-            slider->hidePopup();
-            slider->repaint();
-        }
 }
 
 void PanelKeyboard::repaintPositionTargets()

@@ -57,7 +57,6 @@ private:
     void chooseHighlighted (int section);
     void leaveHighlight (int section);
     void setLeaf (int section, int effect);
-    void closeSliderPopups();
     void repaintPositionTargets();
     AnimImageButton* sectionButton (int section) const;
     bool isShownInPanel (const juce::Component& component) const;
