@@ -59,15 +59,14 @@ bool SamplePanel::takesInput() const
 //==============================================================================
 void SamplePanel::paintContents (juce::Graphics& g, const SamplerTiles& tiles, int index, bool fileReady)
 {
-    const auto grey = CustomLookAndFeel::skinFont (14.0f);
+    const auto font = CustomLookAndFeel::skinFont (14.0f);
     const auto name = tiles.getFileNameText (index);
 
     if (name == noValue)
-        drawLine (g, noValue, grey, noValueGrey, fileNameY);
+        drawLine (g, noValue, font, noValueGrey, fileNameY);
     else
         drawLine (g, name, LanguageTypefaces::fontFor (CustomLookAndFeel::getUiLanguage(), 14.0f), fileNameColour, fileNameY);
 
-    const auto font = CustomLookAndFeel::skinFont (14.0f);
     const auto length = tiles.getLengthText (index);
     const bool known = length != noValue;
 
@@ -78,11 +77,11 @@ void SamplePanel::paintContents (juce::Graphics& g, const SamplerTiles& tiles, i
     else if (known)
         drawLine (g, length, font, lengthColour, lengthY);
     else
-        drawLine (g, noValue, grey, noValueGrey, lengthY);
+        drawLine (g, noValue, font, noValueGrey, lengthY);
 
     if (! known)
     {
-        drawLine (g, noValue, grey, noValueGrey, playModeY, playModeWidth);
+        drawLine (g, noValue, font, noValueGrey, playModeY, playModeWidth);
         return;
     }
 
