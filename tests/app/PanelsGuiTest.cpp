@@ -30,6 +30,17 @@ public:
 
     juce::StringArray messages;
 
+    /** Lets the program run until an alert came up and was answered (5 s at most): the key or click
+        that brings it up may reach the program later than xdotool returns. */
+    bool waitForAnswer()
+    {
+        return pumpUntil ([this]
+        {
+            auto* open = window.getOpenAlert();
+            return ! messages.isEmpty() && (open == nullptr || ! open->isShowing() || open->isFinished());
+        }, 5000);
+    }
+
 private:
     void timerCallback() override
     {
@@ -270,6 +281,7 @@ TEST_F (PanelsGuiTest, TheDriveListDecidesOkAndWhichDriveIsShown)
     {
         AlertKeyAnswer answer (*window, "Return");
         type ("Return");
+        EXPECT_TRUE (answer.waitForAnswer());
         EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
     }
     EXPECT_EQ (panel (exportPanel), nullptr) << "effect parameters were ticked: OK went through";
@@ -291,6 +303,7 @@ TEST_F (PanelsGuiTest, TheDriveListDecidesOkAndWhichDriveIsShown)
     {
         AlertKeyAnswer answer (*window, "Return");
         clickOn (panel (exportPanel)->getOkButton());
+        EXPECT_TRUE (answer.waitForAnswer());
         EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
     }
     EXPECT_EQ (window->getCardDrive(), cards[0].mountPoint);
@@ -378,10 +391,12 @@ TEST_F (PanelsGuiTest, ExportWithNothingTickedWarnsAndStays)
 
     // Space unticks the focused box; OK then only warns.
     type ("space");
+    pumpUntil ([&] { return ! open->getCheckBox (1)->getToggleState(); }, 3000);
     EXPECT_FALSE (open->getCheckBox (1)->getToggleState());
     {
         AlertKeyAnswer answer (*window, "Return");
         type ("Tab Tab Tab Return");
+        EXPECT_TRUE (answer.waitForAnswer());
         ASSERT_EQ (answer.messages.size(), 1);
         EXPECT_EQ (answer.messages[0], "Select the data to be exported.");
     }
@@ -390,10 +405,12 @@ TEST_F (PanelsGuiTest, ExportWithNothingTickedWarnsAndStays)
 
     // Ticking sample data with the mouse and pressing OK goes through.
     clickOn (*open->getCheckBox (2));
+    pumpUntil ([&] { return open->getCheckBox (2)->getToggleState(); }, 3000);
     EXPECT_TRUE (open->getCheckBox (2)->getToggleState());
     {
         AlertKeyAnswer answer (*window, "Return");
         clickOn (open->getOkButton());
+        EXPECT_TRUE (answer.waitForAnswer());
         EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed."));
     }
     EXPECT_EQ (panel (exportPanel), nullptr);
@@ -426,6 +443,7 @@ TEST_F (PanelsGuiTest, ALanguageChosenInSettingsAppliesToTheNextAlertAndTheMenus
     {
         AlertKeyAnswer answer (*window, "Escape");
         EXPECT_TRUE (window->performCommand (CommandTable::loadDefaultSettings));
+        EXPECT_TRUE (answer.waitForAnswer());
         ASSERT_EQ (answer.messages.size(), 1);
         EXPECT_EQ (answer.messages[0], messageText (UserMessage::confirmLoadDefaults)[UiLanguage::japanese]);
     }
@@ -502,6 +520,7 @@ TEST_F (PanelsGuiTest, ExportFromThePanelRunsBehindItsProgressWindowAndFillsTheC
         ProgressShot shot (*window, held, png);
         AlertKeyAnswer answer (*window, "Return");
         clickOn (open->getOkButton());
+        EXPECT_TRUE (answer.waitForAnswer());
 
         EXPECT_EQ (shot.title, "Exporting...");
         EXPECT_EQ (answer.messages, juce::StringArray ("Exporting completed.")) << "after the progress window";
