@@ -53,7 +53,7 @@ TEST_F (SampleComponentGuiTest, OkStoresWhatWasTypedAndCancelThrowsItAway)
 
     xdotool (moveTo (tile (0), { 60, 30 }) + juce::StringArray { "click", "--repeat", "2", "--delay", "80", "1" });
     ASSERT_NE (window->getEditor(), nullptr) << "a double-click opens the editor";
-    EXPECT_TRUE (editor().getFileButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getFileButton()));
     EXPECT_EQ (host->takeBreadcrumbCalls().back(), "BANK1-SLOT1");
 
     // Tab walks to START and opens it for typing.
@@ -111,11 +111,11 @@ TEST_F (SampleComponentGuiTest, TheEditorsKeysWalkItsRingAndStepItsValues)
     // Without a source only the file button, OK and CANCEL take the focus.
     ASSERT_TRUE (window->openSlot (1));
     xdotool ({ "key", "Tab" });
-    EXPECT_TRUE (editor().getOkButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getOkButton()));
     xdotool (keys ("Tab", 2));
-    EXPECT_TRUE (editor().getFileButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getFileButton()));
     xdotool ({ "key", "Right" });
-    EXPECT_TRUE (editor().getOkButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getOkButton()));
     xdotool ({ "key", "Left" });
     EXPECT_FALSE (editor().getGainKnob().isEnabled());
 
@@ -131,10 +131,10 @@ TEST_F (SampleComponentGuiTest, TheEditorsKeysWalkItsRingAndStepItsValues)
 
     // Right walks without opening the texts; from the tempo it goes straight to the knob.
     xdotool (keys ("Right", 5));
-    EXPECT_TRUE (editor().getTempoLabel().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getTempoLabel()));
     EXPECT_FALSE (editor().getTempoLabel().isBeingEdited());
     xdotool ({ "key", "Right" });
-    EXPECT_TRUE (editor().getGainKnob().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getGainKnob()));
 
     // Up on the knob is ten steps, Ctrl+Down one.
     xdotool ({ "key", "Up", "key", "ctrl+Down" });
@@ -149,7 +149,7 @@ TEST_F (SampleComponentGuiTest, TheEditorsKeysWalkItsRingAndStepItsValues)
     xdotool (moveToCentre (editor().getStartPlusButton()) + juce::StringArray { "click", "1" });
     EXPECT_EQ (editor().getStartLabel().getText(), "0:00.010");
     EXPECT_EQ (editor().getRangeSlider().getMinValue(), 10.0);
-    EXPECT_TRUE (editor().getStartPlusButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getStartPlusButton()));
 
     // A file dropped on the editor takes the chooser's place.
     const auto other = source ("other.wav", 3.0);
@@ -225,7 +225,7 @@ TEST_F (SampleComponentGuiTest, PlayAndStopOnTheTestOutput)
     ASSERT_NE (device(), nullptr);
     EXPECT_TRUE (editor().getStopButton().isVisible());
     EXPECT_FALSE (editor().getPlayButton().isVisible());
-    EXPECT_TRUE (editor().getStopButton().hasKeyboardFocus (false));
+    EXPECT_TRUE (focusSettlesOn (editor().getStopButton()));
     ASSERT_TRUE (device()->waitForBlocks (device()->blocksRendered() + 20));
     EXPECT_TRUE (anySound (device()->recording (0)));
 

@@ -209,6 +209,13 @@ protected:
         pump (250);
     }
 
+    /** True once the component holds the keyboard (3 s at most): the key that moves the focus there
+        may reach the window later than xdotool returns. */
+    static bool focusSettlesOn (const juce::Component& c)
+    {
+        return pumpUntil ([&c] { return c.hasKeyboardFocus (false); }, 3000);
+    }
+
     /** The screen point at a place of a component. */
     static juce::StringArray moveTo (const juce::Component& c, juce::Point<int> local)
     {

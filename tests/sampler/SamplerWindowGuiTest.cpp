@@ -286,14 +286,14 @@ TEST_F (SamplerWindowGuiTest, TilesDraggedWithTheMouseSwapCopyAndDelete)
 TEST_F (SamplerWindowGuiTest, KeysWalkTheTilesAndSkipAFullBanksEmptyTiles)
 {
     showWindow();
-    ASSERT_TRUE (pumpUntil ([&] { return tile (0).hasKeyboardFocus (false); }, 3000));
+    ASSERT_TRUE (focusSettlesOn (tile (0)));
 
     const auto press = [&] (const char* key, int expected)
     {
         xdotool ({ "key", key });
         EXPECT_TRUE (pumpUntil ([&] { return window->getCurrentSlot() == expected; }, 3000))
             << key << " left slot " << window->getCurrentSlot();
-        EXPECT_TRUE (tile (expected).hasKeyboardFocus (false)) << key;
+        EXPECT_TRUE (focusSettlesOn (tile (expected))) << key;
     };
 
     press ("Left", 18);
